@@ -1,0 +1,338 @@
+#include "app/main_window.h"
+
+#include <shlwapi.h>
+#include <windowsx.h>
+
+#include "app/private_messages.h"
+#include "base/system.h"
+#include "editor/zoom.h"
+#include "resource.h"
+
+namespace zem {
+
+namespace {
+
+constexpr char kWindowClass[] = "TForm1";
+constexpr int kInitialWidth = 640;
+constexpr int kInitialHeight = 421;
+// The shell's compaction of paths for captions and menu items: a 62-character buffer.
+constexpr UINT kCompactBuffer = 62;
+
+std::string CompactPath(const std::string& path) {
+    char buffer[kCompactBuffer] = {};
+    return ::PathCompactPathExA(buffer, path.c_str(), kCompactBuffer, 0) ? std::string(buffer) : std::string();
+}
+
+bool HasReadOnlyAttribute(const std::string& path) {
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
+}  // namespace
+
+TForm1::TForm1() = default;
+
+TForm1::~TForm1() {
+    if (Handle()) ::DestroyWindow(Handle());
+}
+
+bool TForm1::Create() {
+    HICON icon = ::LoadIconA(::GetModuleHandleA(nullptr), "DEFICON1");
+    RegisterClass(kWindowClass, icon, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+    mainMenu_ = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINMENU));
+    popupMenuOwner_.Reset(::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_RICHEDITPOPUP)));
+    popupMenu_ = ::GetSubMenu(popupMenuOwner_.Get(), 0);
+    const std::string caption = Format(ResString(IDS_CAPTION_FORMAT).c_str(), ResString(IDS_CAPTION_UNNAMED).c_str());
+    return CreateWindowHandle(WS_EX_CONTROLPARENT, kWindowClass, caption.c_str(),
+                              WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT, kInitialWidth,
+                              kInitialHeight, nullptr, mainMenu_) != nullptr;
+}
+
+void TForm1::Show(int showCommand) {
+    ::ShowWindow(Handle(), showCommand);
+    ::UpdateWindow(Handle());
+}
+
+void TForm1::CloseApp() { ::PostMessageA(Handle(), WM_CLOSE, 0, 0); }
+
+void TForm1::OnCreate() {
+    CurrentFileName.clear();
+    IsUnicodeFile = false;
+    recentFiles_ = std::make_unique<TTarvRecentEditorFileItems>();
+    // The application's icon; a failure to load it is ignored.
+    if (HICON icon = ::LoadIconA(::GetModuleHandleA(nullptr), "DEFICON1")) {
+        ::SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+        ::SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    }
+    IsWow64 = QueryIsWow64();
+    PowerShellAvailable = false;  // the PowerShell check comes with the shell actions
+    config_ = std::make_unique<TTarvelixAppConfig>();
+    URLInfo.Clear();
+    // Registering the text drop targets of the path box and the search box comes with text drag and drop.
+}
+
+void TForm1::OnShow() {
+    ::ShowWindow(panel_, SW_SHOW);
+    LayoutControls();
+
+    // The information header is not written yet; the empty editor counts as unchanged.
+    Memo1().SetModified(false);
+    // The editor's extensions (dropped files, OLE callback) come with the Convert command and the editor control.
+    if (Config()->AutoComplete()) {
+        // Auto-complete of the path box comes with its own component.
+    }
+    UpdateFileSysRedirMenu(Config()->FileSystemRedirection());
+    RestoreBasePathMenu();
+    ::SendMessageA(FileNameComboBox1().EditHandle(), EM_SETCUEBANNER, FALSE,
+                   reinterpret_cast<LPARAM>(MultiByteToWide(ResString(IDS_PATH_CUE_BANNER)).c_str()));
+    RestoreHistoryLists();
+    UpdatePseudoEntries();
+    StartWithCommandLine();
+    AssignZoomOutShortcut();
+    // The start-up notice about 8.3 name creation comes with the 8.3 settings.
+}
+
+void TForm1::RestoreBasePathMenu() {
+    UserBasePath = Config()->BasePath();
+    const bool hasBasePath = !UserBasePath.empty();
+    currentBasePathItem_.SetVisible(hasBasePath);
+    if (hasBasePath) {
+        SetMenuItemCaption(mainMenu_, MMCurrentBasePath, CompactPath(UserBasePath));
+        SetMenuEnabled(MMCurrentBasePath, true);
+        CheckRadioItem(mainMenu_, MMCurrentBasePath);
+    } else {
+        CheckRadioItem(mainMenu_, MMBasePathExeDir);
+    }
+    SetMenuEnabled(MMResetBasePath, hasBasePath);
+}
+
+void TForm1::RestoreHistoryLists() {
+    const ComboBox pathBox = FileNameComboBox1();
+    for (const auto& path : Config()->ReadConvertedPaths()) {
+        if (pathBox.IndexOf(path) < 0) pathBox.Add(path);
+    }
+    recentFiles_->FromStrings(Config()->ReadEditorFiles());
+    recentFiles_->LoadLineNumbers(*Config());
+    // The Recent submenu is rebuilt by the output document's commands.
+    const ComboBox findBox = FindEdit1();
+    findBox.Clear();
+    for (const auto& text : Config()->ReadSearchTexts()) findBox.Add(text);
+}
+
+void TForm1::UpdatePseudoEntries() {
+    const ComboBox pathBox = FileNameComboBox1();
+    const ComboBox findBox = FindEdit1();
+    const std::string addPaths = ResString(IDS_ADD_CONVERTED_PATHS);
+    const std::string clearList = ResString(IDS_CLEAR_THIS_LIST);
+    const int addIndex = findBox.IndexOf(addPaths);
+    if (pathBox.Count() == 0) {
+        if (addIndex >= 0) findBox.Delete(addIndex);
+        return;
+    }
+    if (addIndex < 0) findBox.Add(addPaths);
+    if (pathBox.IndexOf(clearList) < 0) pathBox.Add(clearList);
+}
+
+void TForm1::StartWithCommandLine() {
+    // The command line is evaluated by its own parser (a later step); until then every start is
+    // a start without arguments: mode 1, no file named, no read-only wish, result 0.
+    const std::string startFile = Config()->DefEditorFile();
+    const bool readOnlyWish = HasReadOnlyAttribute(startFile);
+    (void)readOnlyWish;  // loading the start file comes with the output document
+    SetMenuItemChecked(popupMenu_, RichEditPMReadOnly, MenuChecked(MMEditReadOnly));
+    ::EnableWindow(convertButton_, MenuEnabled(MMActionConvert));
+    RestoreZoom(Config()->ZoomFactor());
+}
+
+void TForm1::AssignZoomOutShortcut() {
+    // The resource's accelerator syntax has no name for the main keyboard's minus key.
+    shortcuts_.Add(FCONTROL, VK_OEM_MINUS, MMZoomOut);
+    SetMenuItemCaption(mainMenu_, MMZoomOut, MenuItemCaption(mainMenu_, MMZoomOut) + "\tCtrl+-");
+}
+
+void TForm1::UpdateFileSysRedirMenu(bool enabledWish) {
+    ::EnableMenuItem(mainMenu_, MMOptionsFileSysRedir, MF_BYCOMMAND | (IsWow64 ? MF_ENABLED : MF_GRAYED));
+    SetMenuEnabled(MMOptionsFSRedirDisabled, IsWow64);
+    SetMenuEnabled(MMOptionsFSRedirEnabled, IsWow64);
+    if (IsWow64) {
+        CheckRadioItem(mainMenu_, enabledWish ? MMOptionsFSRedirEnabled : MMOptionsFSRedirDisabled);
+    } else {
+        SetMenuItemChecked(mainMenu_, MMOptionsFSRedirEnabled, false);
+        SetMenuItemChecked(mainMenu_, MMOptionsFSRedirDisabled, false);
+    }
+}
+
+void TForm1::RestoreZoom(uint32_t factor) {
+    const ZoomLevel* level = ZoomLevelByPacked(factor);
+    SetZoomLevel(level ? level->command : DefaultZoomLevel().command);
+}
+
+bool TForm1::OnCloseQuery() {
+    // The save question for a modified document comes with the output document; until then closing is allowed.
+    PersistSettings();
+    return true;
+}
+
+void TForm1::PersistSettings() {
+    Config()->SetBasePath(UserBasePath);
+
+    const ComboBox pathBox = FileNameComboBox1();
+    const int clearIndex = pathBox.IndexOf(ResString(IDS_CLEAR_THIS_LIST));
+    if (clearIndex >= 0) pathBox.Delete(clearIndex);
+    const StringList paths = pathBox.Items();
+    Config()->WriteConvertedPaths(&paths);
+
+    const ComboBox findBox = FindEdit1();
+    const int addIndex = findBox.IndexOf(ResString(IDS_ADD_CONVERTED_PATHS));
+    if (addIndex >= 0) findBox.Delete(addIndex);
+    const StringList searches = findBox.Items();
+    Config()->WriteSearchTexts(&searches);
+
+    const StringList files = recentFiles_->ToStrings();
+    Config()->WriteEditorFiles(&files);
+    if (auto* current = recentFiles_->FindFile(CurrentFileName)) {
+        current->MergeLineNumbers(LineNumComboBox1().Items());
+    }
+    recentFiles_->SaveLineNumbers(*Config());
+}
+
+void TForm1::OnClose() {
+    // The editor's hook and OLE callback are installed with the editor's extensions; nothing to detach yet.
+}
+
+void TForm1::OnDestroy() {
+    URLInfo.Clear();
+    // Auto-complete objects, text drop targets and the OLE callback are released here once they exist.
+    recentFiles_.reset();
+    config_.reset();
+    ::PostQuitMessage(0);
+}
+
+void TForm1::OnResize() {
+    LayoutControls();
+    // A shown tracking tooltip follows its anchor once balloon tips exist.
+    ::InvalidateRect(statusBar_, nullptr, TRUE);
+}
+
+void TForm1::OnPrivateMessage(UINT message, WPARAM wParam) {
+    switch (message) {
+        case UM_COMBO_CHANGED:
+            if (reinterpret_cast<HWND>(wParam) == fileNameComboBox_) OnFileNameComboBoxChange();
+            // The search box's change handler comes with the find panel.
+            break;
+        case UM_NEW_OUTPUT_FILE:
+            RunCommand(MMFileNew);
+            break;
+        case UM_DROP_CONVERSION_FAILED:
+            // The error balloon over the editor comes with balloon tips.
+            break;
+        case UM_URL_THREAD_DONE:
+            URLInfo.Clear();
+            break;
+    }
+}
+
+LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            CreateControls();
+            RegisterCommands();
+            OnCreate();
+            return 0;
+        case WM_SHOWWINDOW:
+            if (wParam && !shown_) {
+                shown_ = true;
+                OnShow();
+            }
+            break;
+        case WM_CLOSE:
+            if (OnCloseQuery()) {
+                OnClose();
+                ::DestroyWindow(Handle());
+            }
+            return 0;
+        case WM_DESTROY:
+            OnDestroy();
+            return 0;
+        case WM_SIZE:
+            OnResize();
+            return 0;
+        case WM_ACTIVATEAPP:
+            if (wParam) OnEnter();
+            break;
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+            return 0;
+        case WM_INITMENUPOPUP:
+            if (!HIWORD(lParam)) OnMenuPopup(reinterpret_cast<HMENU>(wParam));
+            break;
+        case WM_CONTEXTMENU:
+            if (reinterpret_cast<HWND>(wParam) == memo_) {
+                ::TrackPopupMenu(popupMenu_, TPM_RIGHTBUTTON, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), 0,
+                                 Handle(), nullptr);
+                return 0;
+            }
+            break;
+        case WM_TIMER:
+            if (wParam == IDT_BALLOONTIPTIMER1) {
+                ::KillTimer(Handle(), IDT_BALLOONTIPTIMER1);
+                balloonTipInterval_ = 9500;
+            }
+            return 0;
+        case WM_HELP:
+            return TRUE;  // help requests are answered by the help viewer once it is built
+        default:
+            if (message >= UM_COMBO_CHANGED && message <= UM_URL_THREAD_DONE) {
+                OnPrivateMessage(message, wParam);
+                return 0;
+            }
+    }
+    return DefaultProc(message, wParam, lParam);
+}
+
+void TForm1::OnCommand(UINT id, UINT code, HWND control) {
+    if (!control) {
+        RunCommand(id);
+        return;
+    }
+    if (control == fileNameComboBox_ || control == findEdit_ || control == lineNumComboBox_) {
+        switch (code) {
+            case CBN_SETFOCUS: OnComboBoxEnter(control); break;
+            case CBN_KILLFOCUS: OnComboBoxExit(control); break;
+            case CBN_EDITCHANGE:
+                if (control == fileNameComboBox_) OnFileNameComboBoxChange();
+                break;
+            case CBN_SELCHANGE:
+                // The edit field shows the chosen item only after this notification.
+                ::PostMessageA(Handle(), UM_COMBO_CHANGED, reinterpret_cast<WPARAM>(control), 0);
+                break;
+        }
+        return;
+    }
+    if (control == memo_) {
+        if (code == EN_SETFOCUS) OnEnter();
+        if (code == EN_KILLFOCUS) OnExit();
+        return;
+    }
+    if (control == convertButton_) RunCommand(MMActionConvert);
+    if (control == browseButton_) RunCommand(MMFileBrowse);
+}
+
+void TForm1::RunCommand(UINT id) {
+    if (id >= MMRecentFileFirst && id <= MMRecentFileLast) return;  // recent entries come with the output document
+    const UINT mainId = MainMenuTwin(id);
+    // A disabled command does nothing, whichever way it was invoked.
+    if (!MenuItemEnabled(mainMenu_, mainId) && ::GetMenuState(mainMenu_, mainId, MF_BYCOMMAND) != UINT(-1)) return;
+    RunGuarded([&] { commands_.Run(mainId); });
+}
+
+void TForm1::OnMenuPopup(HMENU menu) {
+    if (menu == SubMenuOf(mainMenu_, MainMenuEdit)) OnMainMenuEditClick();
+    if (menu == SubMenuOf(mainMenu_, MainMenuOptions)) OnMainMenuOptionsClick();
+}
+
+void TForm1::SetMenuEnabled(UINT id, bool enabled) {
+    SetMenuItemEnabled(mainMenu_, id, enabled && commands_.IsBuilt(id));
+}
+
+}  // namespace zem

@@ -1,0 +1,145 @@
+// TForm1, the main window: the host that owns the program's long-lived objects, restores
+// settings when first shown, saves them when closed, and dispatches every command.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "app/command_table.h"
+#include "base/controls.h"
+#include "base/menu.h"
+#include "base/shortcuts.h"
+#include "base/unique.h"
+#include "base/window.h"
+#include "config/app_config.h"
+#include "config/recent_files.h"
+#include "info/url_info.h"
+
+namespace zem {
+
+class TForm1 : public Window {
+public:
+    TForm1();
+    ~TForm1() override;
+
+    // Creates the window (OnCreate runs); false when the window cannot be created.
+    bool Create();
+    // Shows the window; the first showing runs OnShow.
+    void Show(int showCommand);
+    // The application-wide hook, keyboard shortcuts and dialog navigation for one queued
+    // message; true when the message must not be dispatched.
+    bool PreTranslateMessage(MSG& message);
+
+    // File > Exit: asks the window to close; OnCloseQuery decides.
+    void CloseApp();
+
+    // Main-window state.
+    std::string CurrentFileName;
+    bool IsUnicodeFile = false;
+    bool IsWow64 = false;
+    bool PowerShellAvailable = false;
+    std::string UserBasePath;
+    TZemURLInfo URLInfo;
+    TTarvelixAppConfig* Config() const { return config_.get(); }
+    TTarvRecentEditorFileItems* RecentFiles() const { return recentFiles_.get(); }
+
+    // Controls.
+    ComboBox FileNameComboBox1() const { return ComboBox(fileNameComboBox_); }
+    ComboBox FindEdit1() const { return ComboBox(findEdit_); }
+    ComboBox LineNumComboBox1() const { return ComboBox(lineNumComboBox_); }
+    EditField LineNumTextEdit1() const { return EditField(lineNumTextEdit_); }
+    RichEdit Memo1() const { return RichEdit(memo_); }
+    StatusBar StatusBar1() const { return StatusBar(statusBar_); }
+    HWND ConvertButton1() const { return convertButton_; }
+    HWND Panel1() const { return panel_; }
+    HWND FindPanel1() const { return findPanel_; }
+    HWND GoToPanel1() const { return goToPanel_; }
+    HMENU MainMenu() const { return mainMenu_; }
+    HMENU RichEditPopupMenu() const { return popupMenu_; }
+
+    // Operations offered to the commands.
+    void UpdateFileSysRedirMenu(bool enabledWish);
+    void RestoreZoom(uint32_t factor);
+    void SetMenuEnabled(UINT id, bool enabled);
+    bool MenuEnabled(UINT id) const { return MenuItemEnabled(mainMenu_, id); }
+    bool MenuChecked(UINT id) const { return MenuItemChecked(mainMenu_, id); }
+    void MirrorContextMenu();
+    void RefreshEditCommands(HWND control);
+    void RunCommand(UINT id);
+
+    // Event handlers.
+    void OnEnter();
+    void OnExit();
+    void OnComboBoxEnter(HWND comboBox);
+    void OnComboBoxKeyUp(HWND comboBox, WPARAM key);
+    void OnComboBoxExit(HWND comboBox);
+    void OnFileNameComboBoxChange();
+    void OnMainMenuEditClick();
+    void OnMainMenuOptionsClick();
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void OnCreate();
+    void OnShow();
+    bool OnCloseQuery();
+    void OnClose();
+    void OnDestroy();
+    void OnResize();
+    bool OnAppMessage(const MSG& message);
+    void OnPrivateMessage(UINT message, WPARAM wParam);
+    void OnCommand(UINT id, UINT code, HWND control);
+    void OnMenuPopup(HMENU menu);
+
+    // Start-up and close steps.
+    void RestoreBasePathMenu();
+    void RestoreHistoryLists();
+    void UpdatePseudoEntries();
+    void StartWithCommandLine();
+    void PersistSettings();
+    void AssignZoomOutShortcut();
+
+    // Layout.
+    void CreateControls();
+    void LayoutControls();
+    HWND CreateChild(HWND parent, const char* className, const std::string& text, DWORD style, int id,
+                     DWORD exStyle = 0);
+
+    void RegisterCommands();
+    void SetZoomLevel(UINT command);
+    void ZoomIn();
+    void ZoomOut();
+    void RunEditCommand(UINT id);
+    HWND FocusedTextField() const;
+
+    std::unique_ptr<TTarvelixAppConfig> config_;
+    std::unique_ptr<TTarvRecentEditorFileItems> recentFiles_;
+    CommandTable commands_;
+    KeyboardShortcuts shortcuts_;
+    UniqueHModule richEditLibrary_;
+    UniqueGdiObject memoFont_;
+    UniqueHMenu popupMenuOwner_;
+    HMENU mainMenu_ = nullptr;
+    HMENU popupMenu_ = nullptr;
+    HideableMenuItem currentBasePathItem_;
+    bool shown_ = false;
+    POINT comboDragStart_{};
+    POINT fieldDragStart_{};
+
+    HWND panel_ = nullptr, pathLabel_ = nullptr, fileNameComboBox_ = nullptr, browseButton_ = nullptr,
+         convertButton_ = nullptr, memo_ = nullptr;
+    HWND findPanel_ = nullptr, findLabel_ = nullptr, findEdit_ = nullptr, searchDownButton_ = nullptr,
+         searchUpButton_ = nullptr, caseSensitiveCheckBox_ = nullptr, closeFindButton_ = nullptr;
+    HWND goToPanel_ = nullptr, lineNumComboBox_ = nullptr, goToButton_ = nullptr, lineNumTextEdit_ = nullptr,
+         closeGoToButton_ = nullptr;
+    HWND statusBar_ = nullptr;
+    UINT balloonTipInterval_ = 10000;
+};
+
+// Runs the message loop of `form` until a quit message arrives; returns its exit code.
+int RunMessageLoop(TForm1& form);
+
+}  // namespace zem

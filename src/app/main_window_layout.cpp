@@ -1,0 +1,170 @@
+// The main window's controls: creation, initial states and layout.
+#include "app/main_window.h"
+
+#include "base/system.h"
+#include "resource.h"
+
+namespace zem {
+
+namespace {
+
+constexpr char kPanelClass[] = "TZemPanel";
+constexpr int kPanelHeight = 34;
+constexpr int kMargin = 6;
+constexpr int kButtonWidth = 75;
+constexpr int kControlHeight = 23;
+constexpr int kSmallButtonWidth = 23;
+
+// A container whose children's notifications reach the main window.
+LRESULT CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+        case WM_NOTIFY:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORBTN:
+            return ::SendMessageA(::GetParent(panel), message, wParam, lParam);
+    }
+    return ::DefWindowProcA(panel, message, wParam, lParam);
+}
+
+void RegisterPanelClass() {
+    WNDCLASSEXA panelClass{};
+    panelClass.cbSize = sizeof(panelClass);
+    panelClass.lpfnWndProc = PanelProc;
+    panelClass.hInstance = ::GetModuleHandleA(nullptr);
+    panelClass.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    panelClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    panelClass.lpszClassName = kPanelClass;
+    ::RegisterClassExA(&panelClass);
+}
+
+void Place(HWND control, int x, int y, int width, int height) {
+    ::MoveWindow(control, x, y, width > 0 ? width : 0, height > 0 ? height : 0, TRUE);
+}
+
+}  // namespace
+
+HWND TForm1::CreateChild(HWND parent, const char* className, const std::string& text, DWORD style, int id,
+                         DWORD exStyle) {
+    HWND child = ::CreateWindowExA(exStyle, className, text.c_str(), WS_CHILD | style, 0, 0, 0, 0, parent,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleA(nullptr),
+                                   nullptr);
+    ::SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    return child;
+}
+
+void TForm1::CreateControls() {
+    RegisterPanelClass();
+    const DWORD visibleTab = WS_VISIBLE | WS_TABSTOP;
+    const DWORD comboStyle = visibleTab | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL;
+
+    // The path panel is shown when the window is first shown.
+    panel_ = CreateChild(Handle(), kPanelClass, "", WS_CLIPSIBLINGS, IDC_PANEL1, WS_EX_CONTROLPARENT);
+    pathLabel_ = CreateChild(panel_, "STATIC", ResString(IDS_PATH_LABEL), WS_VISIBLE | SS_LEFT, IDC_PATHLABEL);
+    fileNameComboBox_ = CreateChild(panel_, "COMBOBOX", "", comboStyle, IDC_FILENAMECOMBOBOX1);
+    browseButton_ = CreateChild(panel_, "BUTTON", ResString(IDS_BROWSE_BUTTON), visibleTab | BS_PUSHBUTTON,
+                                IDC_BROWSEBUTTON1);
+    convertButton_ = CreateChild(panel_, "BUTTON", ResString(IDS_CONVERT_BUTTON),
+                                 visibleTab | BS_PUSHBUTTON | WS_DISABLED, IDC_CONVERTBUTTON1);
+
+    // The output editor: a rich-edit control in plain-text mode.
+    richEditLibrary_ = LoadSystemLibrary("riched20.dll");
+    memo_ = CreateChild(Handle(), RICHEDIT_CLASSA, "",
+                        visibleTab | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_NOHIDESEL | ES_WANTRETURN |
+                            ES_SAVESEL,
+                        IDC_MEMO1, WS_EX_CLIENTEDGE);
+    ::SendMessageA(memo_, EM_SETTEXTMODE, TM_PLAINTEXT | TM_MULTILEVELUNDO | TM_MULTICODEPAGE, 0);
+    ::SendMessageA(memo_, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+    memoFont_.Reset(::CreateFontA(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Tahoma"));
+    ::SendMessageA(memo_, WM_SETFONT, reinterpret_cast<WPARAM>(memoFont_.Get()), FALSE);
+    ::SendMessageA(memo_, EM_SETEVENTMASK, 0, ENM_CHANGE | ENM_SELCHANGE);
+
+    // The find panel, hidden at start.
+    findPanel_ = CreateChild(Handle(), kPanelClass, "", WS_CLIPSIBLINGS, IDC_FINDPANEL1, WS_EX_CONTROLPARENT);
+    findLabel_ = CreateChild(findPanel_, "STATIC", ResString(IDS_FIND_LABEL), WS_VISIBLE | SS_LEFT, 0);
+    findEdit_ = CreateChild(findPanel_, "COMBOBOX", "", comboStyle, IDC_FINDEDIT1);
+    searchDownButton_ = CreateChild(findPanel_, "BUTTON", ResString(IDS_NEXT_BUTTON),
+                                    visibleTab | BS_PUSHBUTTON | WS_DISABLED, IDC_SEARCHDIRDOWNBUTTON1);
+    searchUpButton_ = CreateChild(findPanel_, "BUTTON", ResString(IDS_PREV_BUTTON),
+                                  visibleTab | BS_PUSHBUTTON | WS_DISABLED, IDC_SEARCHDIRUPBUTTON1);
+    caseSensitiveCheckBox_ = CreateChild(findPanel_, "BUTTON", ResString(IDS_MATCH_CASE),
+                                         visibleTab | BS_AUTOCHECKBOX, IDC_CASESENSITIVECHECKBOX1);
+    closeFindButton_ = CreateChild(findPanel_, "BUTTON", ResString(IDS_CLOSE_PANEL_BUTTON),
+                                   visibleTab | BS_PUSHBUTTON, IDC_CLOSEFINDBARBUTTON1);
+
+    // The go-to panel, hidden at start.
+    goToPanel_ = CreateChild(Handle(), kPanelClass, "", WS_CLIPSIBLINGS, IDC_GOTOPANEL1, WS_EX_CONTROLPARENT);
+    goToButton_ = CreateChild(goToPanel_, "BUTTON", ResString(IDS_GOTO_BUTTON),
+                              visibleTab | BS_PUSHBUTTON | WS_DISABLED, IDC_GOTOLINETNUMBUTTON1);
+    lineNumComboBox_ = CreateChild(goToPanel_, "COMBOBOX", "", comboStyle, IDC_LINENUMCOMBOBOX1);
+    lineNumTextEdit_ = CreateChild(goToPanel_, "EDIT", "", visibleTab | ES_AUTOHSCROLL | ES_READONLY,
+                                   IDC_LINENUMTEXTEDIT1, WS_EX_CLIENTEDGE);
+    closeGoToButton_ = CreateChild(goToPanel_, "BUTTON", ResString(IDS_CLOSE_PANEL_BUTTON),
+                                   visibleTab | BS_PUSHBUTTON, IDC_CLOSEGOTOPANELBUTTON1);
+
+    // The status bar: Line, Col, match count (width 0 while the find panel is closed), Path.
+    statusBar_ = CreateChild(Handle(), STATUSCLASSNAMEA, "", WS_VISIBLE | SBARS_SIZEGRIP, IDC_STATUSBAR1);
+    int edges[] = {80, 160, 160, -1};
+    ::SendMessageA(statusBar_, SB_SETPARTS, 4, reinterpret_cast<LPARAM>(edges));
+    StatusBar1().SetText(0, ResString(IDS_STATUS_LINE));
+    StatusBar1().SetText(1, ResString(IDS_STATUS_COL));
+    StatusBar1().SetText(2, ResString(IDS_STATUS_NO_MATCHES));
+    StatusBar1().SetText(3, ResString(IDS_STATUS_PATH));
+
+    currentBasePathItem_.Attach(mainMenu_, MMCurrentBasePath);
+    shortcuts_.Load(IDR_ACCELERATORS);
+}
+
+void TForm1::LayoutControls() {
+    RECT client{};
+    ::GetClientRect(Handle(), &client);
+    const int width = client.right;
+    ::SendMessageA(statusBar_, WM_SIZE, 0, 0);
+    RECT statusRect{};
+    ::GetWindowRect(statusBar_, &statusRect);
+    int bottom = client.bottom - (statusRect.bottom - statusRect.top);
+
+    const int inner = (kPanelHeight - kControlHeight) / 2;
+    for (HWND bottomPanel : {findPanel_, goToPanel_}) {
+        if (!::IsWindowVisible(bottomPanel)) continue;
+        bottom -= kPanelHeight;
+        Place(bottomPanel, 0, bottom, width, kPanelHeight);
+    }
+    int top = 0;
+    if (::IsWindowVisible(panel_)) {
+        Place(panel_, 0, 0, width, kPanelHeight);
+        top = kPanelHeight;
+    }
+    Place(memo_, 0, top, width, bottom - top);
+
+    // Path panel: label, path box, Browse, Convert.
+    const int labelWidth = 36;
+    const int buttonsLeft = width - kMargin - 2 * kButtonWidth - kMargin;
+    Place(pathLabel_, kMargin, inner + 4, labelWidth, kControlHeight - 4);
+    Place(fileNameComboBox_, kMargin + labelWidth, inner, buttonsLeft - kMargin - labelWidth - kMargin, 200);
+    Place(browseButton_, buttonsLeft, inner, kButtonWidth, kControlHeight);
+    Place(convertButton_, buttonsLeft + kButtonWidth + kMargin, inner, kButtonWidth, kControlHeight);
+
+    // Find panel: label, search box, Next, Prev., Match case, close.
+    const int closeLeft = width - kMargin - kSmallButtonWidth;
+    const int checkLeft = closeLeft - kMargin - 90;
+    const int prevLeft = checkLeft - kMargin - kButtonWidth;
+    const int nextLeft = prevLeft - kMargin - kButtonWidth;
+    Place(findLabel_, kMargin, inner + 4, labelWidth, kControlHeight - 4);
+    Place(findEdit_, kMargin + labelWidth, inner, nextLeft - kMargin - labelWidth - kMargin, 200);
+    Place(searchDownButton_, nextLeft, inner, kButtonWidth, kControlHeight);
+    Place(searchUpButton_, prevLeft, inner, kButtonWidth, kControlHeight);
+    Place(caseSensitiveCheckBox_, checkLeft, inner, 90, kControlHeight);
+    Place(closeFindButton_, closeLeft, inner, kSmallButtonWidth, kControlHeight);
+
+    // Go-to panel: Go to: button, line-number box, line preview, close.
+    Place(goToButton_, kMargin, inner, kButtonWidth, kControlHeight);
+    Place(lineNumComboBox_, kMargin * 2 + kButtonWidth, inner, 90, 200);
+    const int previewLeft = kMargin * 3 + kButtonWidth + 90;
+    Place(lineNumTextEdit_, previewLeft, inner, closeLeft - kMargin - previewLeft, kControlHeight);
+    Place(closeGoToButton_, closeLeft, inner, kSmallButtonWidth, kControlHeight);
+}
+
+}  // namespace zem

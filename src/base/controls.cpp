@@ -1,0 +1,85 @@
+#include "base/controls.h"
+
+namespace zem {
+
+std::string WindowText(HWND window) {
+    const int length = ::GetWindowTextLengthA(window);
+    if (length <= 0) return {};
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    const int copied = ::GetWindowTextA(window, text.data(), length + 1);
+    text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
+    return text;
+}
+
+void SetWindowTextString(HWND window, const std::string& text) { ::SetWindowTextA(window, text.c_str()); }
+
+void EditField::GetSelection(DWORD& start, DWORD& end) const {
+    start = end = 0;
+    ::SendMessageA(handle_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+}
+
+HWND ComboBox::EditHandle() const {
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    return ::GetComboBoxInfo(handle_, &info) ? info.hwndItem : nullptr;
+}
+
+std::string ComboBox::Item(int index) const {
+    const LRESULT length = ::SendMessageA(handle_, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length == CB_ERR || length <= 0) return {};
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    const LRESULT copied =
+        ::SendMessageA(handle_, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(copied == CB_ERR ? 0 : static_cast<size_t>(copied));
+    return text;
+}
+
+StringList ComboBox::Items() const {
+    StringList items;
+    const int count = Count();
+    for (int i = 0; i < count; ++i) items.push_back(Item(i));
+    return items;
+}
+
+void ComboBox::Add(const std::string& text) const {
+    ::SendMessageA(handle_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void ComboBox::Insert(int index, const std::string& text) const {
+    ::SendMessageA(handle_, CB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+int RichEdit::TextLength() const {
+    GETTEXTLENGTHEX request{GTL_NUMCHARS | GTL_PRECISE, CP_ACP};
+    return static_cast<int>(::SendMessageA(handle_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&request), 0));
+}
+
+void RichEdit::SetSelection(LONG start, LONG end) const {
+    CHARRANGE range{start, end};
+    ::SendMessageA(handle_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+}
+
+uint32_t RichEdit::Zoom() const {
+    int numerator = 0, denominator = 0;
+    if (!::SendMessageA(handle_, EM_GETZOOM, reinterpret_cast<WPARAM>(&numerator), reinterpret_cast<LPARAM>(&denominator)))
+        return 0;
+    return (static_cast<uint32_t>(denominator & 0xFFFF) << 16) | static_cast<uint32_t>(numerator & 0xFFFF);
+}
+
+bool RichEdit::SetZoom(uint32_t packed) const {
+    return ::SendMessageA(handle_, EM_SETZOOM, packed & 0xFFFF, packed >> 16) != 0;
+}
+
+void StatusBar::SetText(int panel, const std::string& text) const {
+    ::SendMessageA(handle_, SB_SETTEXTA, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+std::string StatusBar::Text(int panel) const {
+    const LRESULT info = ::SendMessageA(handle_, SB_GETTEXTLENGTHA, static_cast<WPARAM>(panel), 0);
+    std::string text(LOWORD(info) + 1, '\0');
+    ::SendMessageA(handle_, SB_GETTEXTA, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(LOWORD(info));
+    return text;
+}
+
+}  // namespace zem

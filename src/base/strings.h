@@ -1,0 +1,43 @@
+// Text helpers for 8-bit strings in the ANSI code page.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zem {
+
+using StringList = std::vector<std::string>;
+
+// printf-style formatting into a std::string.
+std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// A status code as the program shows it: signed decimal, then eight upper-case hex digits.
+std::string FormatCode(uint32_t code);
+
+// The text of a string resource of the running executable; empty when there is none.
+std::string ResString(UINT id);
+
+// ANSI text to UTF-16 and back, in the ANSI code page.
+std::wstring MultiByteToWide(const std::string& text);
+std::string WideToMultiByte(const std::wstring& text);
+
+// Case-insensitive comparison in the user's locale, as the shell compares file names.
+bool SameTextNoCase(std::string_view a, std::string_view b);
+
+// Position of the first entry equal to `text` without regard to case, or -1.
+int IndexOfNoCase(const StringList& list, std::string_view text);
+
+// Reads an integer in the platform's integer syntax: optional leading blanks and sign,
+// then decimal digits, or hexadecimal after "$", "x", "X", "0x" or "0X".
+// Nothing else may follow; the value must fit 32 bits.
+std::optional<int32_t> ParseInteger(std::string_view text);
+
+// As ParseInteger, with `fallback` for text that is not a number.
+int32_t ParseIntegerOr(std::string_view text, int32_t fallback);
+
+}  // namespace zem

@@ -1,0 +1,54 @@
+#include "base/system.h"
+
+namespace zem {
+
+namespace {
+
+template <class Function>
+Function LookUp(HMODULE module, const char* name) {
+    return module ? reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(module, name))) : nullptr;
+}
+
+std::string SystemFolder() {
+    char buffer[MAX_PATH] = {};
+    const UINT length = ::GetSystemDirectoryA(buffer, MAX_PATH);
+    return length > 0 && length < MAX_PATH ? std::string(buffer, length) : std::string();
+}
+
+}  // namespace
+
+void RestrictDllSearchPath() {
+    using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
+    auto setDirectories =
+        LookUp<SetDefaultDllDirectoriesFn>(::GetModuleHandleA("kernel32.dll"), "SetDefaultDllDirectories");
+    if (setDirectories) setDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    ::SetDllDirectoryA("");  // the current folder is never searched
+}
+
+UniqueHModule LoadSystemLibrary(const char* name) {
+    const std::string folder = SystemFolder();
+    if (folder.empty()) return UniqueHModule();
+    return UniqueHModule(::LoadLibraryExA((folder + "\\" + name).c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
+}
+
+bool QueryIsWow64() {
+    const UINT previousMode = ::SetErrorMode(SEM_FAILCRITICALERRORS);
+    const DWORD previousError = ::GetLastError();
+    BOOL wow64 = FALSE;
+    using IsWow64ProcessFn = BOOL(WINAPI*)(HANDLE, PBOOL);
+    auto isWow64Process = LookUp<IsWow64ProcessFn>(::GetModuleHandleA("kernel32.dll"), "IsWow64Process");
+    if (!isWow64Process || !isWow64Process(::GetCurrentProcess(), &wow64)) wow64 = FALSE;
+    ::SetLastError(previousError);
+    ::SetErrorMode(previousMode);
+    return wow64 != FALSE;
+}
+
+std::string ExecutableFolder() {
+    char buffer[MAX_PATH * 2] = {};
+    const DWORD length = ::GetModuleFileNameA(nullptr, buffer, sizeof(buffer));
+    std::string path(buffer, length);
+    const size_t slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+}  // namespace zem

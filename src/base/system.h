@@ -1,0 +1,26 @@
+// Facts about the running system and safe loading of its libraries.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "base/unique.h"
+
+namespace zem {
+
+// Restricts the DLL search path to the system folder where the system supports it.
+void RestrictDllSearchPath();
+
+// Loads a system library from the system folder only; empty when it cannot be loaded.
+UniqueHModule LoadSystemLibrary(const char* name);
+
+// Whether this 32-bit process runs under WOW64 (on 64-bit Windows). Asked with critical-error
+// dialogs suppressed; the error mode and the thread's last-error value are restored. False when
+// the system cannot answer.
+bool QueryIsWow64();
+
+// The folder of the running executable, without a trailing backslash.
+std::string ExecutableFolder();
+
+}  // namespace zem

@@ -1,0 +1,51 @@
+// Helpers shared by the tests: a clean configuration store, temporary folders, answering
+// modal message boxes from another thread, and message pumping.
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+#include <chrono>
+#include <string>
+#include <thread>
+
+namespace zem::test {
+
+// Removes HKEY_CURRENT_USER\<key> with everything below it.
+void DeleteUserKey(const std::string& key);
+
+// The application's key is removed when the scope starts and when it ends.
+class CleanAppKey {
+public:
+    CleanAppKey();
+    ~CleanAppKey();
+};
+
+// Processes every queued message of this thread, as the program's message loop does,
+// for at least `milliseconds`.
+void PumpMessages(int milliseconds = 0);
+
+// Watches for a modal message box of this process, records its caption and text and
+// presses a button; gives up after `timeout` so that a test never hangs.
+class MessageBoxAnswerer {
+public:
+    explicit MessageBoxAnswerer(int button = IDOK, std::chrono::milliseconds timeout = std::chrono::seconds(10));
+    ~MessageBoxAnswerer();
+
+    // Waits for the watcher to finish; true when a box was answered.
+    bool Wait();
+    const std::string& Caption() const { return caption_; }
+    const std::string& Text() const { return text_; }
+
+private:
+    void Watch();
+
+    int button_;
+    std::chrono::milliseconds timeout_;
+    std::string caption_;
+    std::string text_;
+    std::atomic<bool> answered_{false};
+    std::thread watcher_;
+};
+
+}  // namespace zem::test
