@@ -1,6 +1,5 @@
 // Zem Tarvelix: converts paths between their long form and their short 8.3 form.
 #include <windows.h>
-#include <commctrl.h>
 #include <ole2.h>
 
 #include "app/main_window.h"
@@ -10,8 +9,6 @@
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
     zem::RestrictDllSearchPath();
     ::OleInitialize(nullptr);
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
-    ::InitCommonControlsEx(&controls);
     zem::SetApplicationTitle(zem::ResString(IDS_APP_TITLE));
 
     int exitCode = 1;

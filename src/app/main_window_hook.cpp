@@ -29,7 +29,7 @@ bool TForm1::PreTranslateMessage(MSG& message) {
 
     // A shortcut whose command is disabled leaves the key to the focused control.
     if (const WORD command = shortcuts_.Match(message)) {
-        if (MenuEnabled(command) && ::GetActiveWindow() == Handle()) {
+        if (MenuEnabled(command)) {
             RunCommand(command);
             return true;
         }

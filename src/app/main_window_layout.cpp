@@ -55,6 +55,8 @@ HWND TForm1::CreateChild(HWND parent, const char* className, const std::string& 
 }
 
 void TForm1::CreateControls() {
+    INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
+    ::InitCommonControlsEx(&classes);
     RegisterPanelClass();
     const DWORD visibleTab = WS_VISIBLE | WS_TABSTOP;
     const DWORD comboStyle = visibleTab | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL;

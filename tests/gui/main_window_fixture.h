@@ -1,0 +1,51 @@
+// Creates the real main window in this process, drives it with messages and closes it.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "app/main_window.h"
+#include "test_support.h"
+
+namespace zem::test {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { DeleteUserKey(kAppRegistryKey); }
+    void TearDown() override {
+        form_.reset();
+        PumpMessages();
+        DeleteUserKey(kAppRegistryKey);
+    }
+
+    // Creates and shows the window; OnCreate and OnShow have run afterwards.
+    TForm1& Start() {
+        form_ = std::make_unique<TForm1>();
+        EXPECT_TRUE(form_->Create());
+        form_->Show(SW_SHOWNORMAL);
+        PumpMessages();
+        return *form_;
+    }
+
+    // Asks the window to close, as the close box does, and lets it finish.
+    void Close() {
+        ::SendMessageA(form_->Handle(), WM_CLOSE, 0, 0);
+        PumpMessages();
+    }
+
+    // Hands a queued message to the application's hook and dispatches it like the message loop.
+    void Deliver(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        MSG queued{window, message, wParam, lParam, ::GetTickCount(), {}};
+        if (!form_->PreTranslateMessage(queued)) {
+            ::TranslateMessage(&queued);
+            ::DispatchMessageA(&queued);
+        }
+        PumpMessages();
+    }
+
+    TTarvelixAppConfig store_;
+    std::unique_ptr<TForm1> form_;
+};
+
+}  // namespace zem::test
