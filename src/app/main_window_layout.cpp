@@ -76,6 +76,8 @@ void TForm1::CreateControls() {
                         visibleTab | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_NOHIDESEL | ES_WANTRETURN |
                             ES_SAVESEL,
                         IDC_MEMO1, WS_EX_CLIENTEDGE);
+    // Plain-text mode can only be chosen while the control has neither text nor undo history.
+    ::SendMessageA(memo_, EM_EMPTYUNDOBUFFER, 0, 0);
     ::SendMessageA(memo_, EM_SETTEXTMODE, TM_PLAINTEXT | TM_MULTILEVELUNDO | TM_MULTICODEPAGE, 0);
     ::SendMessageA(memo_, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
     memoFont_.Reset(::CreateFontA(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,

@@ -91,8 +91,6 @@ std::optional<uint64_t> ParseDigits(std::string_view digits, int base, uint64_t 
 
 std::optional<int32_t> ParseInteger(std::string_view text) {
     while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    if (text.empty()) return std::nullopt;
-
     for (std::string_view prefix : {"0x", "0X", "$", "x", "X"}) {
         if (text.substr(0, prefix.size()) == prefix) {
             const auto value = ParseDigits(text.substr(prefix.size()), 16, 0xFFFFFFFFull);
@@ -100,6 +98,12 @@ std::optional<int32_t> ParseInteger(std::string_view text) {
             return static_cast<int32_t>(static_cast<uint32_t>(*value));
         }
     }
+    return ParseDecimal(text);
+}
+
+std::optional<int32_t> ParseDecimal(std::string_view text) {
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    if (text.empty()) return std::nullopt;
     bool negative = false;
     if (text.front() == '+' || text.front() == '-') {
         negative = text.front() == '-';

@@ -37,6 +37,9 @@ int IndexOfNoCase(const StringList& list, std::string_view text);
 // Nothing else may follow; the value must fit 32 bits.
 std::optional<int32_t> ParseInteger(std::string_view text);
 
+// Decimal only: optional leading blanks and sign, then decimal digits.
+std::optional<int32_t> ParseDecimal(std::string_view text);
+
 // As ParseInteger, with `fallback` for text that is not a number.
 int32_t ParseIntegerOr(std::string_view text, int32_t fallback);
 

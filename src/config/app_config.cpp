@@ -181,7 +181,7 @@ int TTarvelixAppConfig::ClearList(StoreKey key, const char* prefix) {
 TZemIntList TTarvelixAppConfig::ReadLinesToGoTo(int index) {
     KeyScope scope(registry_);
     TZemIntList numbers;
-    if (!Open(StoreKey::EditorFiles, true)) return numbers;
+    if (!Open(StoreKey::EditorFiles, true) || index < 0) return numbers;
     for (const auto& name : registry_.ValueNames()) {
         if (ValueNameNumber(name, kLinesToGoToPrefix) != index + 1) continue;
         if (registry_.DataSize(name) == 0) return numbers;

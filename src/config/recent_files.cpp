@@ -9,7 +9,7 @@ namespace zem {
 TZemIntList PositiveNumbersFromStrings(const StringList& strings) {
     TZemIntList numbers;
     for (const auto& text : strings) {
-        const int32_t number = ParseIntegerOr(text, 0);
+        const int32_t number = ParseDecimal(text).value_or(0);
         if (number > 0) numbers.AddUnique(number);
     }
     return numbers;

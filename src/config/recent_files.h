@@ -12,7 +12,7 @@ namespace zem {
 
 class TTarvelixAppConfig;
 
-// Positive numbers read from decimal strings, each once, in order; unreadable text counts as 0.
+// Positive numbers read from decimal strings, each once, in order; anything else counts as 0.
 TZemIntList PositiveNumbersFromStrings(const StringList& strings);
 
 class TTarvRecentEditorFileItem {

@@ -42,3 +42,15 @@ TEST(SameTextNoCase, IgnoresLetterCaseOnly) {
 
 }  // namespace
 }  // namespace zem
+
+namespace zem {
+namespace {
+
+TEST(ParseDecimal, ReadsDecimalDigitsOnly) {
+    EXPECT_EQ(ParseDecimal(" 25"), 25);
+    EXPECT_EQ(ParseDecimal("-3"), -3);
+    for (const char* text : {"x10", "$1A", "0x20", "", "12 "}) EXPECT_FALSE(ParseDecimal(text).has_value()) << text;
+}
+
+}  // namespace
+}  // namespace zem

@@ -27,6 +27,10 @@ TEST_F(MainWindowTest, StartsWithDefaultsOnAnEmptyStore) {
     EXPECT_FALSE(::IsWindowVisible(form.FindPanel1()));
     EXPECT_FALSE(::IsWindowVisible(form.GoToPanel1()));
     EXPECT_FALSE(form.Memo1().Modified());
+    // Plain text without the control's default 32K limit.
+    const HWND memo = form.Memo1().Handle();
+    EXPECT_EQ(::SendMessageA(memo, EM_GETTEXTMODE, 0, 0) & (TM_PLAINTEXT | TM_RICHTEXT), TM_PLAINTEXT);
+    EXPECT_GT(::SendMessageA(memo, EM_GETLIMITTEXT, 0, 0), 32 * 1024 * 1024);
     EXPECT_FALSE(::IsWindowEnabled(form.ConvertButton1()));
     EXPECT_FALSE(form.MenuEnabled(MMActionConvert));
 
@@ -48,6 +52,11 @@ TEST_F(MainWindowTest, StartsWithDefaultsOnAnEmptyStore) {
     EXPECT_EQ(form.StatusBar1().Text(2), "No matches");
     EXPECT_EQ(form.StatusBar1().Text(3), "Path:");
     EXPECT_EQ(form.FileNameComboBox1().Count(), 0);
+    // The placeholder needs version 6 of the common controls, which the manifest asks for.
+    wchar_t cue[128] = {};
+    ASSERT_TRUE(::SendMessageW(form.FileNameComboBox1().EditHandle(), EM_GETCUEBANNER,
+                               reinterpret_cast<WPARAM>(cue), std::size(cue)));
+    EXPECT_EQ(WideToMultiByte(cue), "Enter the path and name of the file/folder to convert here.");
     EXPECT_EQ(form.Memo1().Zoom(), 0x00010001u);
     EXPECT_TRUE(form.MenuChecked(MMZoom100Pct));
     EXPECT_EQ(MenuItemCaption(form.MainMenu(), MMZoomOut), "Zoom out\tCtrl+-");
@@ -88,6 +97,11 @@ TEST_F(MainWindowTest, WithoutConvertedPathsTheFindListLosesItsPseudoEntry) {
     TForm1& form = Start();
     EXPECT_EQ(form.FindEdit1().Items(), Strings({"x"}));
     EXPECT_EQ(form.FileNameComboBox1().Count(), 0);
+    // The placeholder needs version 6 of the common controls, which the manifest asks for.
+    wchar_t cue[128] = {};
+    ASSERT_TRUE(::SendMessageW(form.FileNameComboBox1().EditHandle(), EM_GETCUEBANNER,
+                               reinterpret_cast<WPARAM>(cue), std::size(cue)));
+    EXPECT_EQ(WideToMultiByte(cue), "Enter the path and name of the file/folder to convert here.");
 }
 
 TEST_F(MainWindowTest, ClosingWritesEverySettingItReads) {
@@ -150,6 +164,22 @@ TEST_F(MainWindowTest, AStoredValueOfTheWrongTypeIsReportedAndTheWindowGoesOn) {
     EXPECT_TRUE(::IsWindow(form.Handle()));
     Close();
     EXPECT_FALSE(::IsWindow(form.Handle()));
+}
+
+TEST_F(MainWindowTest, RedirectionMenuFollowsTheWishOnlyUnderWow64) {
+    TForm1& form = Start();
+    form.IsWow64 = true;
+    form.UpdateFileSysRedirMenu(false);
+    EXPECT_TRUE(form.MenuEnabled(MMOptionsFileSysRedir));
+    EXPECT_TRUE(form.MenuChecked(MMOptionsFSRedirDisabled));
+    EXPECT_FALSE(form.MenuChecked(MMOptionsFSRedirEnabled));
+    form.UpdateFileSysRedirMenu(true);
+    EXPECT_TRUE(form.MenuChecked(MMOptionsFSRedirEnabled));
+    EXPECT_FALSE(form.MenuChecked(MMOptionsFSRedirDisabled));
+    form.IsWow64 = false;
+    form.UpdateFileSysRedirMenu(true);
+    EXPECT_FALSE(form.MenuEnabled(MMOptionsFileSysRedir));
+    EXPECT_FALSE(form.MenuChecked(MMOptionsFSRedirEnabled));
 }
 
 TEST_F(MainWindowTest, ExitClosesTheWindow) {
