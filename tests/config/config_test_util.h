@@ -14,6 +14,7 @@
 
 #include "base/app_error.h"
 #include "base/strings.h"
+#include "base/unique.h"
 #include "config/app_config.h"
 #include "test_support.h"
 
@@ -40,11 +41,10 @@ inline std::vector<uint8_t> Bytes(const std::vector<int32_t>& ints) {
 }
 
 inline void PutValue(const std::string& key, const std::string& name, DWORD type, const void* data, DWORD size) {
-    HKEY handle = nullptr;
-    ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &handle, nullptr),
+    UniqueHKey handle;
+    ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, handle.Put(), nullptr),
               ERROR_SUCCESS);
-    EXPECT_EQ(::RegSetValueExA(handle, name.c_str(), 0, type, static_cast<const BYTE*>(data), size), ERROR_SUCCESS);
-    ::RegCloseKey(handle);
+    EXPECT_EQ(::RegSetValueExA(handle.Get(), name.c_str(), 0, type, static_cast<const BYTE*>(data), size), ERROR_SUCCESS);
 }
 inline void PutString(const std::string& key, const std::string& name, const std::string& text) {
     PutValue(key, name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
@@ -62,16 +62,15 @@ inline void PutInts(const std::string& key, const std::string& name, const std::
 // A value as "sz:<text>", "dword:<number>" or "binary:<int>,<int>,..." (with "+<n>" for n bytes
 // after the last whole integer), or "missing".
 inline std::string Stored(const std::string& key, const std::string& name) {
-    HKEY handle = nullptr;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS) return "missing";
+    UniqueHKey handle;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, handle.Put()) != ERROR_SUCCESS) return "missing";
     DWORD type = 0, size = 0;
     std::vector<uint8_t> data;
-    LONG status = ::RegQueryValueExA(handle, name.c_str(), nullptr, &type, nullptr, &size);
+    LONG status = ::RegQueryValueExA(handle.Get(), name.c_str(), nullptr, &type, nullptr, &size);
     if (status == ERROR_SUCCESS) {
         data.resize(size);
-        status = ::RegQueryValueExA(handle, name.c_str(), nullptr, nullptr, data.data(), &size);
+        status = ::RegQueryValueExA(handle.Get(), name.c_str(), nullptr, nullptr, data.data(), &size);
     }
-    ::RegCloseKey(handle);
     if (status != ERROR_SUCCESS) return "missing";
     std::vector<int32_t> ints(data.size() / 4);
     if (!ints.empty()) std::memcpy(ints.data(), data.data(), ints.size() * 4);
@@ -91,23 +90,21 @@ inline std::string Stored(const std::string& key, const std::string& name) {
 // Value names in the order the registry enumerates them.
 inline std::vector<std::string> ValueNamesOf(const std::string& key) {
     std::vector<std::string> names;
-    HKEY handle = nullptr;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS) return names;
+    UniqueHKey handle;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, handle.Put()) != ERROR_SUCCESS) return names;
     char name[512];
     DWORD length = sizeof(name);
-    for (DWORD i = 0; ::RegEnumValueA(handle, i, name, &length, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+    for (DWORD i = 0; ::RegEnumValueA(handle.Get(), i, name, &length, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
          ++i, length = sizeof(name)) {
         names.emplace_back(name, length);
     }
-    ::RegCloseKey(handle);
     return names;
 }
 
 inline void RemoveValue(const std::string& key, const std::string& name) {
-    HKEY handle = nullptr;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_WRITE, &handle) != ERROR_SUCCESS) return;
-    ::RegDeleteValueA(handle, name.c_str());
-    ::RegCloseKey(handle);
+    UniqueHKey handle;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_WRITE, handle.Put()) != ERROR_SUCCESS) return;
+    ::RegDeleteValueA(handle.Get(), name.c_str());
 }
 
 // The text of the AppError that `action` raises, or "<no error>".

@@ -136,9 +136,9 @@ TEST_F(SuppressionTest, SetDontShowStoresNoOrDeletesTheValue) {
 class UnopenableKeyTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        HKEY handle = nullptr;
+        UniqueHKey handle;
         ASSERT_NE(::RegCreateKeyExA(HKEY_CURRENT_USER, (appKey_ + "\\Features").c_str(), 0, nullptr, 0, KEY_WRITE,
-                                    nullptr, &handle, nullptr),
+                                    nullptr, handle.Put(), nullptr),
                   ERROR_SUCCESS)
             << "the registry accepted the overlong key name";
     }
