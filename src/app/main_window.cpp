@@ -23,11 +23,6 @@ std::string CompactPath(const std::string& path) {
     return ::PathCompactPathExA(buffer, path.c_str(), kCompactBuffer, 0) ? std::string(buffer) : std::string();
 }
 
-bool HasReadOnlyAttribute(const std::string& path) {
-    const DWORD attributes = ::GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
-}
-
 }  // namespace
 
 TForm1::TForm1() = default;
@@ -134,11 +129,10 @@ void TForm1::UpdatePseudoEntries() {
 }
 
 void TForm1::StartWithCommandLine() {
-    // The command line is evaluated by its own parser (a later step); until then every start is
-    // a start without arguments: mode 1, no file named, no read-only wish, result 0.
-    const std::string startFile = Config()->DefEditorFile();
-    const bool readOnlyWish = HasReadOnlyAttribute(startFile);
-    (void)readOnlyWish;  // loading the start file comes with the output document
+    // Until the command-line parser exists every start is a start without arguments (mode 1,
+    // result 0). Loading the stored default editor file, with its read-only attribute as the
+    // read-only wish, comes with the output document; the setting is read so that it exists.
+    Config()->DefEditorFile();
     SetMenuItemChecked(popupMenu_, RichEditPMReadOnly, MenuChecked(MMEditReadOnly));
     ::EnableWindow(convertButton_, MenuEnabled(MMActionConvert));
     RestoreZoom(Config()->ZoomFactor());
@@ -322,7 +316,7 @@ void TForm1::RunCommand(UINT id) {
     if (id >= MMRecentFileFirst && id <= MMRecentFileLast) return;  // recent entries come with the output document
     const UINT mainId = MainMenuTwin(id);
     // A disabled command does nothing, whichever way it was invoked.
-    if (!MenuItemEnabled(mainMenu_, mainId) && ::GetMenuState(mainMenu_, mainId, MF_BYCOMMAND) != UINT(-1)) return;
+    if (!MenuItemEnabled(mainMenu_, mainId)) return;
     RunGuarded([&] { commands_.Run(mainId); });
 }
 

@@ -26,8 +26,7 @@ void CheckRadioItem(HMENU menu, UINT id);
 // The item keeps its id, caption, type and state while hidden.
 class HideableMenuItem {
 public:
-    // `menu` holds the item; it is hidden when Hide() is called.
-    HideableMenuItem() = default;
+    // Finds the item `id` anywhere in `menu`; it starts visible.
     void Attach(HMENU menu, UINT id);
     void SetVisible(bool visible);
     bool Visible() const { return visible_; }
