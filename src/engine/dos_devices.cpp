@@ -27,17 +27,6 @@ std::string QueryFirstTarget(const std::string& device, std::string& buffer) {
     return {};
 }
 
-size_t FindNoCase(const std::string& text, const std::string& part) {
-    if (part.size() > text.size()) return std::string::npos;
-    for (size_t i = 0; i + part.size() <= text.size(); ++i) {
-        if (::CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, text.data() + i, static_cast<int>(part.size()),
-                             part.data(), static_cast<int>(part.size())) == CSTR_EQUAL) {
-            return i;
-        }
-    }
-    return std::string::npos;
-}
-
 }  // namespace
 
 int TZemDOSDrvDevicesStrList::RefreshDriveDevices() {
@@ -85,8 +74,10 @@ bool IsFolderAliasText(const std::string& text) {
 }
 
 std::string DriveTargetText(std::string text) {
-    const size_t device = FindNoCase(text, "\\Device\\");
-    if (device != std::string::npos) return text.erase(device, 8);
+    // The shell's case-insensitive substring search.
+    if (const char* device = ::StrStrIA(text.c_str(), "\\Device\\")) {
+        return text.erase(static_cast<size_t>(device - text.c_str()), 8);
+    }
     const size_t object = text.find(kObjectPrefix);
     if (object != std::string::npos) return text.erase(object, kObjectPrefixLength);
     return {};
