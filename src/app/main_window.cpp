@@ -270,7 +270,6 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_TIMER:
             if (wParam == IDT_BALLOONTIPTIMER1) {
                 ::KillTimer(Handle(), IDT_BALLOONTIPTIMER1);
-                balloonTipInterval_ = 9500;
             }
             return 0;
         case WM_HELP:

@@ -136,7 +136,6 @@ private:
     HWND goToPanel_ = nullptr, lineNumComboBox_ = nullptr, goToButton_ = nullptr, lineNumTextEdit_ = nullptr,
          closeGoToButton_ = nullptr;
     HWND statusBar_ = nullptr;
-    UINT balloonTipInterval_ = 10000;
 };
 
 // Runs the message loop of `form` until a quit message arrives; returns its exit code.

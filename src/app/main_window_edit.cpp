@@ -127,7 +127,6 @@ void TForm1::OnExit() {
     OnEnter();
     // Hiding the tracking tooltip over the editor comes with balloon tips.
     ::KillTimer(Handle(), IDT_BALLOONTIPTIMER1);
-    balloonTipInterval_ = 9500;
 }
 
 void TForm1::OnComboBoxEnter(HWND comboBox) {
