@@ -34,6 +34,24 @@ std::string ResString(UINT id) {
     return WideToMultiByte(std::wstring(reinterpret_cast<const wchar_t*>(text), static_cast<size_t>(length)));
 }
 
+namespace {
+
+bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
+
+}  // namespace
+
+std::string_view TrimLeft(std::string_view text) {
+    while (!text.empty() && IsBlankOrControl(text.front())) text.remove_prefix(1);
+    return text;
+}
+
+std::string_view TrimRight(std::string_view text) {
+    while (!text.empty() && IsBlankOrControl(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+std::string_view Trim(std::string_view text) { return TrimRight(TrimLeft(text)); }
+
 std::wstring MultiByteToWide(const std::string& text) {
     if (text.empty()) return {};
     const int size = ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);

@@ -22,6 +22,11 @@ std::string FormatCode(uint32_t code);
 // The text of a string resource of the running executable; empty when there is none.
 std::string ResString(UINT id);
 
+// Without the characters of code 32 or less at the left end, the right end, or both.
+std::string_view TrimLeft(std::string_view text);
+std::string_view TrimRight(std::string_view text);
+std::string_view Trim(std::string_view text);
+
 // ANSI text to UTF-16 and back, in the ANSI code page.
 std::wstring MultiByteToWide(const std::string& text);
 std::string WideToMultiByte(const std::wstring& text);

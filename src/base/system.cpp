@@ -4,11 +4,6 @@ namespace zem {
 
 namespace {
 
-template <class Function>
-Function LookUp(HMODULE module, const char* name) {
-    return module ? reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(module, name))) : nullptr;
-}
-
 std::string SystemFolder() {
     char buffer[MAX_PATH] = {};
     const UINT length = ::GetSystemDirectoryA(buffer, MAX_PATH);

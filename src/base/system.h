@@ -15,6 +15,12 @@ void RestrictDllSearchPath();
 // Loads a system library from the system folder only; empty when it cannot be loaded.
 UniqueHModule LoadSystemLibrary(const char* name);
 
+// An entry point of a loaded module looked up by name; null when the module or the entry is missing.
+template <class Function>
+Function LookUp(HMODULE module, const char* name) {
+    return module ? reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(module, name))) : nullptr;
+}
+
 // Whether this 32-bit process runs under WOW64 (on 64-bit Windows). Asked with critical-error
 // dialogs suppressed; the error mode and the thread's last-error value are restored. False when
 // the system cannot answer.

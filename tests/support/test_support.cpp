@@ -1,5 +1,6 @@
 #include "test_support.h"
 
+#include "base/unique.h"
 #include "config/app_config.h"
 
 namespace zem::test {
@@ -9,6 +10,65 @@ void DeleteUserKey(const std::string& key) { ::RegDeleteTreeA(HKEY_CURRENT_USER,
 CleanAppKey::CleanAppKey() { DeleteUserKey(kAppRegistryKey); }
 
 CleanAppKey::~CleanAppKey() { DeleteUserKey(kAppRegistryKey); }
+
+namespace {
+
+void RemoveTree(const std::string& path) {
+    WIN32_FIND_DATAA data{};
+    const UniqueFindHandle search(::FindFirstFileA((path + "\\*").c_str(), &data));
+    if (search) {
+        do {
+            const std::string name = data.cFileName;
+            if (name == "." || name == "..") continue;
+            const std::string child = path + "\\" + name;
+            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(child);
+            } else {
+                ::SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+                ::DeleteFileA(child.c_str());
+            }
+        } while (::FindNextFileA(search.Get(), &data));
+    }
+    ::RemoveDirectoryA(path.c_str());
+}
+
+}  // namespace
+
+TempFolder::TempFolder() {
+    char base[MAX_PATH + 1] = {};
+    ::GetTempPathA(MAX_PATH, base);
+    static unsigned counter = 0;
+    do {
+        path_ = std::string(base) + "zem-test-" + std::to_string(::GetCurrentProcessId()) + "-" +
+                std::to_string(++counter);
+    } while (!::CreateDirectoryA(path_.c_str(), nullptr));
+}
+
+TempFolder::~TempFolder() { RemoveTree(path_); }
+
+std::string TempFolder::MakeFolder(const std::string& relative) const {
+    std::string full = path_;
+    size_t start = 0;
+    while (start <= relative.size()) {
+        size_t end = relative.find('\\', start);
+        if (end == std::string::npos) end = relative.size();
+        full += "\\" + relative.substr(start, end - start);
+        ::CreateDirectoryA(full.c_str(), nullptr);
+        start = end + 1;
+    }
+    return full;
+}
+
+std::string TempFolder::MakeFile(const std::string& relative, const std::string& content) const {
+    const size_t slash = relative.rfind('\\');
+    if (slash != std::string::npos) MakeFolder(relative.substr(0, slash));
+    const std::string full = path_ + "\\" + relative;
+    const UniqueFileHandle file(::CreateFileA(full.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                              FILE_ATTRIBUTE_NORMAL, nullptr));
+    DWORD written = 0;
+    if (file) ::WriteFile(file.Get(), content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
+    return full;
+}
 
 void PumpMessages(int milliseconds) {
     const DWORD until = ::GetTickCount() + static_cast<DWORD>(milliseconds);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include <objbase.h>
 
 #include <atomic>
 #include <chrono>
@@ -19,6 +20,33 @@ class CleanAppKey {
 public:
     CleanAppKey();
     ~CleanAppKey();
+};
+
+// A fresh, empty folder in the temporary folder, removed with everything in it at the end.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    // The folder's path, without a trailing backslash.
+    const std::string& Path() const { return path_; }
+    // Creates a folder (and its parents) or a file below the folder; the full path.
+    std::string MakeFolder(const std::string& relative) const;
+    std::string MakeFile(const std::string& relative, const std::string& content = "x") const;
+
+private:
+    std::string path_;
+};
+
+// COM initialised on this thread while the object lives.
+class ComApartment {
+public:
+    ComApartment() { ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
+    ~ComApartment() { ::CoUninitialize(); }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
 };
 
 // Processes every queued message of this thread, as the program's message loop does,

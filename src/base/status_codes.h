@@ -1,0 +1,22 @@
+// The program's own status codes. 0 is success; system error numbers and COM results pass
+// through unchanged; the program's codes carry the high word 0xE000.
+#pragma once
+
+#include <cstdint>
+
+namespace zem {
+
+// A relative path, expanded against the base path, does not exist.
+inline constexpr uint32_t ErrRelPathNotFound = 0xE0000003;
+// No path was given.
+inline constexpr uint32_t ErrNoFileName = 0xE000FF02;
+// No known-folder object was given.
+inline constexpr uint32_t ErrNoKnownFolder = 0xE000FFFD;
+// An operation failed and the system reported no code.
+inline constexpr uint32_t ErrUnknownFailure = 0xE000FEFF;
+// The special-folder path call failed and left no last-error value.
+inline constexpr uint32_t ErrSpecialFolderFailed = 0xE000065B;
+// An exception inside the special-folder path call, with no last-error value.
+inline constexpr uint32_t ErrSpecialFolderException = 0xE000FFFA;
+
+}  // namespace zem

@@ -1,0 +1,34 @@
+// The long/short conversion primitives, existence, environment expansion and system messages.
+// Failures come back as codes or empty results with the thread's last-error value set.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+namespace zem {
+
+// An existing file or, failing that, an existing folder. When neither, the last-error value
+// is the folder test's (2, 3, 123 ...).
+bool PathExists(const std::string& path);
+
+// The system's short form, however long; empty on failure (see the last-error value).
+std::string GetShortPathForm(const std::string& path);
+
+struct LongPathForm {
+    uint32_t error = 0;
+    std::string path;  // the long form when error is 0
+};
+
+// The system's long form; 87 for no path, the system's error (never 0) on failure.
+LongPathForm GetLongPathForm(const std::string& path);
+
+// The text with its environment variables expanded; empty on failure with the last-error
+// value set (87 for no text, 1627 when the system could not expand it).
+std::string ExpandEnvStrings(const std::string& text);
+
+// The system's message for the code, line break included; empty when it has none.
+std::string SystemErrorText(uint32_t code);
+
+}  // namespace zem
