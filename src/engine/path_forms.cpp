@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "base/status_codes.h"
+#include "base/strings.h"
 
 namespace zem {
 
@@ -38,8 +39,8 @@ bool IsExistingFolder(const std::string& path) {
 
 // Runs a conversion of the form (path, buffer, size) -> length until the buffer holds the
 // whole result: the system answers the needed size when the buffer is too small.
-template <class Convert>
-bool ConvertWholePath(const std::string& path, std::string& result, DWORD size, Convert convert) {
+template <class Text, class Convert>
+bool ConvertWhole(const Text& path, Text& result, DWORD size, Convert convert) {
     for (;;) {
         result.assign(size, '\0');
         const DWORD length = convert(path.c_str(), result.data(), size);
@@ -52,6 +53,17 @@ bool ConvertWholePath(const std::string& path, std::string& result, DWORD size, 
     }
 }
 
+// The ANSI conversions may refuse results beyond MAX_PATH (206); the wide ones do not.
+template <class ConvertA, class ConvertW>
+bool ConvertPath(const std::string& path, std::string& result, ConvertA ansi, ConvertW wide) {
+    if (ConvertWhole(path, result, MAX_PATH, ansi)) return true;
+    if (::GetLastError() != ERROR_FILENAME_EXCED_RANGE) return false;
+    std::wstring wideResult;
+    if (!ConvertWhole(MultiByteToWide(path), wideResult, MAX_PATH, wide)) return false;
+    result = WideToMultiByte(wideResult);
+    return true;
+}
+
 }  // namespace
 
 bool PathExists(const std::string& path) { return IsExistingFile(path) || IsExistingFolder(path); }
@@ -62,17 +74,15 @@ std::string GetShortPathForm(const std::string& path) {
         return {};
     }
     std::string result;
-    if (!ConvertWholePath(path, result, MAX_PATH, ::GetShortPathNameA)) return {};
+    if (!ConvertPath(path, result, ::GetShortPathNameA, ::GetShortPathNameW)) return {};
     return result;
 }
 
 LongPathForm GetLongPathForm(const std::string& path) {
     if (path.empty()) return {ERROR_INVALID_PARAMETER, {}};
     try {
-        const DWORD needed = ::GetLongPathNameA(path.c_str(), nullptr, 0);
-        if (needed == 0) return {LastErrorOrUnknown(), {}};
         std::string result;
-        if (!ConvertWholePath(path, result, needed + 1, ::GetLongPathNameA)) return {LastErrorOrUnknown(), {}};
+        if (!ConvertPath(path, result, ::GetLongPathNameA, ::GetLongPathNameW)) return {LastErrorOrUnknown(), {}};
         return {0, std::move(result)};
     } catch (const std::exception&) {
         return {LastErrorOrUnknown(), {}};

@@ -44,7 +44,8 @@ TempFolder::TempFolder() {
     } while (!::CreateDirectoryA(path_.c_str(), nullptr));
 }
 
-TempFolder::~TempFolder() { RemoveTree(path_); }
+// The prefix lets the removal reach below MAX_PATH.
+TempFolder::~TempFolder() { RemoveTree(std::string("\\\\?\\").append(path_)); }
 
 std::string TempFolder::MakeFolder(const std::string& relative) const {
     std::string full = path_;
@@ -52,7 +53,7 @@ std::string TempFolder::MakeFolder(const std::string& relative) const {
     while (start <= relative.size()) {
         size_t end = relative.find('\\', start);
         if (end == std::string::npos) end = relative.size();
-        full += "\\" + relative.substr(start, end - start);
+        full.append("\\").append(relative, start, end - start);
         ::CreateDirectoryA(full.c_str(), nullptr);
         start = end + 1;
     }
