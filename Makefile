@@ -1,8 +1,9 @@
 # make run: build and start the program under Wine.  make test: build and run every test headless.
+# make bench: build and run the benchmarks headless.
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test clean
+.PHONY: all deps build run test bench clean
 
 all: build
 
@@ -19,6 +20,9 @@ run: build
 
 test: build
 	@scripts/run-tests $(BUILD_DIR)
+
+bench: build
+	@scripts/run-bench $(BUILD_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR)

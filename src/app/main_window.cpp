@@ -62,6 +62,7 @@ void TForm1::OnCreate() {
     IsWow64 = QueryIsWow64();
     PowerShellAvailable = false;  // the PowerShell check comes with the shell actions
     config_ = std::make_unique<TTarvelixAppConfig>();
+    fieldBalloon_.SetTimer(Handle(), IDT_FIELDBALLOONTIMER);
     URLInfo.Clear();
     // Registering the text drop targets of the path box and the search box comes with text drag and drop.
 }
@@ -72,7 +73,10 @@ void TForm1::OnShow() {
 
     // The information header is not written yet; the empty editor counts as unchanged.
     Memo1().SetModified(false);
-    // The editor's extensions (dropped files, OLE callback) come with the Convert command and the editor control.
+    output_.Attach(memo_);
+    editorHook_.Attach(memo_, {[this](const StringList& paths) { ConvertDroppedFiles(paths); },
+                               [this] { FollowBalloonTip(); }});
+    // The editor's OLE callback comes with the editor control's other extensions.
     if (Config()->AutoComplete()) {
         // Auto-complete of the path box comes with its own component.
     }
@@ -84,6 +88,7 @@ void TForm1::OnShow() {
     UpdatePseudoEntries();
     StartWithCommandLine();
     AssignZoomOutShortcut();
+    UpdateOutputCommands();
     // The start-up notice about 8.3 name creation comes with the 8.3 settings.
 }
 
@@ -191,7 +196,8 @@ void TForm1::PersistSettings() {
 }
 
 void TForm1::OnClose() {
-    // The editor's hook and OLE callback are installed with the editor's extensions; nothing to detach yet.
+    // The OLE callback is detached here once the editor has one.
+    editorHook_.Detach();
 }
 
 void TForm1::OnDestroy() {
@@ -204,7 +210,7 @@ void TForm1::OnDestroy() {
 
 void TForm1::OnResize() {
     LayoutControls();
-    // A shown tracking tooltip follows its anchor once balloon tips exist.
+    FollowBalloonTip();
     ::InvalidateRect(statusBar_, nullptr, TRUE);
 }
 
@@ -218,7 +224,7 @@ void TForm1::OnPrivateMessage(UINT message, WPARAM wParam) {
             RunCommand(MMFileNew);
             break;
         case UM_DROP_CONVERSION_FAILED:
-            // The error balloon over the editor comes with balloon tips.
+            ShowEditorErrorBalloon(TTI_ERROR_LARGE, ResString(IDS_DROP_ERROR_TITLE), ResString(IDS_DROP_ERROR_TEXT));
             break;
         case UM_URL_THREAD_DONE:
             URLInfo.Clear();
@@ -268,10 +274,12 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             break;
         case WM_TIMER:
-            if (wParam == IDT_BALLOONTIPTIMER1) {
-                ::KillTimer(Handle(), IDT_BALLOONTIPTIMER1);
-            }
+            if (wParam == IDT_BALLOONTIPTIMER1) HideBalloonTip();
+            if (wParam == IDT_FIELDBALLOONTIMER) fieldBalloon_.Hide();
             return 0;
+        case WM_MOVE:
+            FollowBalloonTip();
+            break;
         case WM_HELP:
             return TRUE;  // help requests are answered by the help viewer once it is built
         default:
@@ -305,6 +313,7 @@ void TForm1::OnCommand(UINT id, UINT code, HWND control) {
     if (control == memo_) {
         if (code == EN_SETFOCUS) OnEnter();
         if (code == EN_KILLFOCUS) OnExit();
+        if (code == EN_VSCROLL || code == EN_HSCROLL) FollowBalloonTip();
         return;
     }
     if (control == convertButton_) RunCommand(MMActionConvert);

@@ -15,7 +15,11 @@
 #include "base/window.h"
 #include "config/app_config.h"
 #include "config/recent_files.h"
+#include "editor/editor_balloon.h"
+#include "editor/editor_hook.h"
+#include "editor/report_output.h"
 #include "info/url_info.h"
+#include "ui/field_balloon.h"
 
 namespace zem {
 
@@ -68,6 +72,21 @@ public:
     void MirrorContextMenu();
     void RefreshEditCommands(HWND control);
     void RunCommand(UINT id);
+    ReportOutput& Output() { return output_; }
+
+    // Commands.
+    void ConvertPathName();
+    void ConvertDroppedFiles(const StringList& paths);
+    void SelectFileOrFolder();
+    void ListSpecialFolder();
+    void ListEnvironmentVarPaths();
+    void ClearFileNamesList();
+    void ShowConversionError(uint32_t error);
+    void ShowEditorErrorBalloon(BYTE icon, const std::string& title, const std::string& text);
+    void HideBalloonTip();
+    const EditorErrorBalloon* Balloon() const { return balloon_.get(); }
+    // The balloon on the path box and the other edit fields.
+    FieldBalloon& FieldBalloonTip() { return fieldBalloon_; }
 
     // Event handlers.
     void OnEnter();
@@ -109,6 +128,10 @@ private:
                      DWORD exStyle = 0);
 
     void RegisterCommands();
+    void UpdateOutputCommands();
+    void AddToConvertedPaths(const std::string& input);
+    void ShowInvalidPathBalloon();
+    void FollowBalloonTip();
     void SetZoomLevel(UINT command);
     void ZoomIn();
     void ZoomOut();
@@ -118,6 +141,10 @@ private:
     std::unique_ptr<TTarvelixAppConfig> config_;
     std::unique_ptr<TTarvRecentEditorFileItems> recentFiles_;
     CommandTable commands_;
+    ReportOutput output_;
+    EditorHook editorHook_;
+    std::unique_ptr<EditorErrorBalloon> balloon_;
+    FieldBalloon fieldBalloon_;
     KeyboardShortcuts shortcuts_;
     UniqueHModule richEditLibrary_;
     UniqueGdiObject memoFont_;

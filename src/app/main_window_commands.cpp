@@ -1,4 +1,4 @@
-// The main window's command table, zoom commands and the Convert command's enabling.
+// The main window's command table and zoom commands.
 #include "app/main_window.h"
 
 #include "editor/zoom.h"
@@ -12,9 +12,10 @@ void TForm1::RegisterCommands() {
                     MMEditClearSel}) {
         commands_.Register(id, [this, id] { RunEditCommand(id); });
     }
-    // Convert's enabling follows the path box already; the conversion itself is the engine's
-    // and is added with it.
-    commands_.Register(MMActionConvert, [] {});
+    commands_.Register(MMActionConvert, [this] { ConvertPathName(); });
+    commands_.Register(MMFileBrowse, [this] { SelectFileOrFolder(); });
+    commands_.Register(MMActionListSpecialFolders, [this] { ListSpecialFolder(); });
+    commands_.Register(MMActionListEnvVarPaths, [this] { ListEnvironmentVarPaths(); });
     commands_.Register(MMZoomIn, [this] { ZoomIn(); });
     commands_.Register(MMZoomOut, [this] { ZoomOut(); });
     for (const auto& level : ZoomLevels()) {
@@ -45,18 +46,6 @@ void TForm1::OnMainMenuOptionsClick() {
     // The 8.3 name-support submenu is refreshed here once the 8.3 settings exist.
     SetMenuEnabled(MMZoomIn, !MenuChecked(MMZoom200Pct));
     SetMenuEnabled(MMZoomOut, !MenuChecked(MMZoom25Pct));
-}
-
-void TForm1::OnFileNameComboBoxChange() {
-    RefreshEditCommands(fileNameComboBox_);
-    MirrorContextMenu();
-    const ComboBox pathBox = FileNameComboBox1();
-    // Clearing the list through "<Clear this list>", the path syntax check and its balloon come
-    // with the Convert command.
-    const bool enabled = !Memo1().ReadOnly() && !pathBox.Empty();
-    SetMenuEnabled(MMActionConvert, enabled);
-    SetMenuEnabled(MMActionCreateRelPath, enabled);
-    ::EnableWindow(convertButton_, MenuEnabled(MMActionConvert));
 }
 
 }  // namespace zem

@@ -125,8 +125,7 @@ void TForm1::OnEnter() {
 
 void TForm1::OnExit() {
     OnEnter();
-    // Hiding the tracking tooltip over the editor comes with balloon tips.
-    ::KillTimer(Handle(), IDT_BALLOONTIPTIMER1);
+    HideBalloonTip();
 }
 
 void TForm1::OnComboBoxEnter(HWND comboBox) {

@@ -19,4 +19,9 @@ inline constexpr uint32_t ErrSpecialFolderFailed = 0xE000065B;
 // An exception inside the special-folder path call, with no last-error value.
 inline constexpr uint32_t ErrSpecialFolderException = 0xE000FFFA;
 
+// The CSIDL name is not in the catalogue, or the number is 2048 or more.
+inline constexpr uint32_t ErrNoSuchCSIDL = 0xFFFFFFFF;
+// An environment value that is a list of paths has no entries.
+inline constexpr uint32_t ErrEmptyPathList = 0xE000FD10;
+
 }  // namespace zem

@@ -89,6 +89,15 @@ LongPathForm GetLongPathForm(const std::string& path) {
     }
 }
 
+std::string GetFullPathForm(const std::string& path) {
+    std::string result;
+    const auto fullPath = [](const char* source, char* buffer, DWORD size) {
+        return ::GetFullPathNameA(source, size, buffer, nullptr);
+    };
+    if (path.empty() || !ConvertWhole(path, result, MAX_PATH, fullPath)) return {};
+    return result;
+}
+
 std::string ExpandEnvStrings(const std::string& text) {
     if (text.empty()) {
         ::SetLastError(ERROR_INVALID_PARAMETER);

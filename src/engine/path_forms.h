@@ -24,6 +24,10 @@ struct LongPathForm {
 // The system's long form; 87 for no path, the system's error (never 0) on failure.
 LongPathForm GetLongPathForm(const std::string& path);
 
+// The path made absolute against the current directory (".", ".." and a leading "\" resolved);
+// empty on failure.
+std::string GetFullPathForm(const std::string& path);
+
 // The text with its environment variables expanded; empty on failure with the last-error
 // value set (87 for no text, 1627 when the system could not expand it).
 std::string ExpandEnvStrings(const std::string& text);

@@ -71,6 +71,15 @@ std::string TempFolder::MakeFile(const std::string& relative, const std::string&
     return full;
 }
 
+ScopedVariable::ScopedVariable(std::string name, const char* value) : name_(std::move(name)) {
+    std::string buffer(32768, '\0');
+    const DWORD length = ::GetEnvironmentVariableA(name_.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (length > 0 && length < buffer.size()) old_ = buffer.substr(0, length);
+    ::SetEnvironmentVariableA(name_.c_str(), value);
+}
+
+ScopedVariable::~ScopedVariable() { ::SetEnvironmentVariableA(name_.c_str(), old_ ? old_->c_str() : nullptr); }
+
 void PumpMessages(int milliseconds) {
     const DWORD until = ::GetTickCount() + static_cast<DWORD>(milliseconds);
     do {

@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -38,6 +39,21 @@ public:
 
 private:
     std::string path_;
+};
+
+// Sets an environment variable of this process for the scope (null removes it) and puts the
+// old state back afterwards.
+class ScopedVariable {
+public:
+    ScopedVariable(std::string name, const char* value);
+    ScopedVariable(std::string name, const std::string& value) : ScopedVariable(std::move(name), value.c_str()) {}
+    ~ScopedVariable();
+    ScopedVariable(const ScopedVariable&) = delete;
+    ScopedVariable& operator=(const ScopedVariable&) = delete;
+
+private:
+    std::string name_;
+    std::optional<std::string> old_;
 };
 
 // COM initialised on this thread while the object lives.

@@ -1,0 +1,80 @@
+#include "editor/editor_hook.h"
+
+#include <commctrl.h>
+#include <richedit.h>
+#include <shellapi.h>
+
+#include "base/window.h"
+
+namespace zem {
+
+namespace {
+
+constexpr UINT_PTR kHookId = 0x7A656D;  // one hook per editor
+
+// The shell's drop handle is released on every path.
+class DropHandle {
+public:
+    explicit DropHandle(HDROP drop) : drop_(drop) {}
+    ~DropHandle() { ::DragFinish(drop_); }
+    DropHandle(const DropHandle&) = delete;
+    DropHandle& operator=(const DropHandle&) = delete;
+    HDROP Get() const { return drop_; }
+
+private:
+    HDROP drop_;
+};
+
+bool IsScrollMessage(UINT message) {
+    return message == WM_VSCROLL || message == WM_HSCROLL || message == WM_MOUSEWHEEL;
+}
+
+}  // namespace
+
+StringList DroppedFilePaths(HDROP drop) {
+    StringList paths;
+    const UINT count = ::DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < count; ++i) {
+        std::string path(::DragQueryFileA(drop, i, nullptr, 0) + 1, '\0');
+        path.resize(::DragQueryFileA(drop, i, path.data(), static_cast<UINT>(path.size())));
+        paths.push_back(std::move(path));
+    }
+    return paths;
+}
+
+void EditorHook::Attach(HWND editor, Events events) {
+    Detach();
+    events_ = std::move(events);
+    ::DragAcceptFiles(editor, TRUE);
+    const LRESULT mask = ::SendMessageA(editor, EM_GETEVENTMASK, 0, 0);
+    ::SendMessageA(editor, EM_SETEVENTMASK, 0, mask | ENM_DROPFILES | ENM_SCROLL);
+    if (::SetWindowSubclass(editor, HookProc, kHookId, reinterpret_cast<DWORD_PTR>(this))) editor_ = editor;
+}
+
+void EditorHook::Detach() {
+    if (editor_ == nullptr) return;
+    if (::IsWindow(editor_)) ::RemoveWindowSubclass(editor_, HookProc, kHookId);
+    editor_ = nullptr;
+}
+
+void EditorHook::OnDropFiles(HDROP drop) const {
+    const DropHandle owner(drop);
+    const StringList paths = DroppedFilePaths(owner.Get());
+    if (events_.onDropFiles) RunGuarded([&] { events_.onDropFiles(paths); });
+}
+
+// The drop is handled here rather than through the control's drop notification, which not
+// every rich-edit version sends.
+LRESULT CALLBACK EditorHook::HookProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                      DWORD_PTR data) {
+    const auto* hook = reinterpret_cast<const EditorHook*>(data);
+    if (message == WM_DROPFILES) {
+        hook->OnDropFiles(reinterpret_cast<HDROP>(wParam));
+        return 0;
+    }
+    const LRESULT result = ::DefSubclassProc(window, message, wParam, lParam);
+    if (IsScrollMessage(message) && hook->events_.onScroll) RunGuarded([hook] { hook->events_.onScroll(); });
+    return result;
+}
+
+}  // namespace zem
