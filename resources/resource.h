@@ -221,3 +221,6 @@
 #define IDS_ENV_LEGEND_NAME 21043
 #define IDS_ENV_LEGEND_PATH 21044
 #define IDS_ENV_LEGEND_SHORT 21045
+
+#include "info_ids.h"
+#include "dialogs_ids.h"

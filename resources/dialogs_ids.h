@@ -1,0 +1,2 @@
+// Ids of the dialogs texts (see dialogs.rc).
+#pragma once

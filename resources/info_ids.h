@@ -1,0 +1,2 @@
+// Ids of the info texts (see info.rc).
+#pragma once
