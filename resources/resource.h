@@ -221,6 +221,7 @@
 #define IDS_ENV_LEGEND_NAME 21043
 #define IDS_ENV_LEGEND_PATH 21044
 #define IDS_ENV_LEGEND_SHORT 21045
+#define IDS_CANNOT_OPEN_FILE 21046
 
 #include "info_ids.h"
 #include "dialogs_ids.h"
