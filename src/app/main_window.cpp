@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include "app/private_messages.h"
+#include "info/info_header.h"
 #include "base/system.h"
 #include "editor/zoom.h"
 #include "resource.h"
@@ -71,9 +72,9 @@ void TForm1::OnShow() {
     ::ShowWindow(panel_, SW_SHOW);
     LayoutControls();
 
-    // The information header is not written yet; the empty editor counts as unchanged.
-    Memo1().SetModified(false);
     output_.Attach(memo_);
+    InsertAppAndLogInfo(output_, IsWow64);
+    Memo1().SetModified(false);  // the header alone is no change to save
     editorHook_.Attach(memo_, {[this](const StringList& paths) { ConvertDroppedFiles(paths); },
                                [this] { FollowBalloonTip(); }});
     // The editor's OLE callback comes with the editor control's other extensions.

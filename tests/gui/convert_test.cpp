@@ -16,6 +16,12 @@ namespace {
 
 std::string EditorText(TForm1& form) { return WindowText(form.Memo1().Handle()); }
 
+// Without the information header, so that the reports can be compared whole.
+void ClearEditor(TForm1& form) {
+    ::SetWindowTextA(form.Memo1().Handle(), "");
+    form.Memo1().SetModified(false);
+}
+
 void TypePath(TForm1& form, const std::string& text) {
     form.FileNameComboBox1().SetText(text);
     ::SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(IDC_FILENAMECOMBOBOX1, CBN_EDITCHANGE),
@@ -73,6 +79,7 @@ TEST_F(MainWindowTest, ConvertAppendsTheReportItsParagraphAndAnEmptyLine) {
     TempFolder temp;
     const std::string file = temp.MakeFile("Some Long Folder Name\\Long File Name.txt");
     TForm1& form = Start();
+    ClearEditor(form);
     TypePath(form, file);
     ASSERT_TRUE(form.MenuEnabled(MMActionConvert));
     RunMenu(form, MMActionConvert);
@@ -91,6 +98,7 @@ TEST_F(MainWindowTest, ConvertAppendsTheReportItsParagraphAndAnEmptyLine) {
 TEST_F(MainWindowTest, AFailedConversionChangesNothingButShowsTheBalloon) {
     TempFolder temp;
     TForm1& form = Start();
+    ClearEditor(form);
     TypePath(form, temp.Path() + "\\No Such File.txt");
     RunMenu(form, MMActionConvert);
     EXPECT_EQ(EditorText(form), "");
@@ -115,6 +123,7 @@ TEST_F(MainWindowTest, AFailedConversionIsSilentWithItsBalloonSwitchedOff) {
     store_.SetTipPathNotFound(false);
     TempFolder temp;
     TForm1& form = Start();
+    ClearEditor(form);
     TypePath(form, temp.Path() + "\\No Such File.txt");
     RunMenu(form, MMActionConvert);
     EXPECT_EQ(EditorText(form), "");
@@ -126,6 +135,7 @@ TEST_F(MainWindowTest, HistoryKeepsOneItemPerTextAndQuotedInputAsTyped) {
     const std::string first = temp.MakeFolder("First Long Folder");
     const std::string second = temp.MakeFolder("Second Long Folder");
     TForm1& form = Start();
+    ClearEditor(form);
     for (const std::string& path : {first, second, first}) {
         TypePath(form, path);
         RunMenu(form, MMActionConvert);
@@ -140,6 +150,7 @@ TEST_F(MainWindowTest, HistoryKeepsOneItemPerTextAndQuotedInputAsTyped) {
 
 TEST_F(MainWindowTest, InvalidCharactersDisableConvertAndWarn) {
     TForm1& form = Start();
+    ClearEditor(form);
     TypePath(form, "C:\\a|b");
     EXPECT_FALSE(form.MenuEnabled(MMActionConvert));
     EXPECT_FALSE(::IsWindowEnabled(form.ConvertButton1()));
@@ -158,6 +169,7 @@ TEST_F(MainWindowTest, ChoosingClearThisListEmptiesTheHistory) {
     const StringList stored{"C:\\windows", "C:\\Program Files"};
     store_.WriteConvertedPaths(&stored);
     TForm1& form = Start();
+    ClearEditor(form);
     const ComboBox pathBox = form.FileNameComboBox1();
     ASSERT_EQ(pathBox.Count(), 3);
     ::SendMessageA(pathBox.Handle(), CB_SETCURSEL, 2, 0);
@@ -173,6 +185,7 @@ TEST_F(MainWindowTest, DroppedFilesAreConvertedAndAFailureIsMarked) {
     const std::string file = temp.MakeFile("Long File Name.txt");
     const std::string failing = temp.Path() + "\\ ";  // exists for the system, has no short form
     TForm1& form = Start();
+    ClearEditor(form);
     ::SendMessageA(form.Memo1().Handle(), WM_DROPFILES,
                    reinterpret_cast<WPARAM>(MakeDrop({file, temp.Path() + "\\Missing.txt", failing})), 0);
     const std::string report = BuildShortFormReport(false, {}, SystemShortForm(file), file);
@@ -198,6 +211,7 @@ TEST_F(MainWindowTest, DroppedFilesAreConvertedAndAFailureIsMarked) {
 
 TEST_F(MainWindowTest, ListingsAppendTheirReports) {
     TForm1& form = Start();
+    ClearEditor(form);
     ASSERT_TRUE(form.MenuEnabled(MMActionListSpecialFolders));
     ASSERT_TRUE(form.MenuEnabled(MMActionListEnvVarPaths));
     ASSERT_TRUE(form.MenuEnabled(MMFileBrowse));
