@@ -8,8 +8,9 @@
 
 namespace zem {
 
-DroppedFileText ConvertDroppedFile(const std::string& path) {
-    if (!PathExists(path)) return {};
+namespace {
+
+DroppedFileText Converted(const std::string& path) {
     if (HasLongNameComponent(path)) {
         const std::string shortPath = GetShortPathForm(path);
         if (shortPath.empty()) return {true, true, BuildShortFormError(path, LastErrorOr(ErrUnknownFailure))};
@@ -18,6 +19,19 @@ DroppedFileText ConvertDroppedFile(const std::string& path) {
     const LongPathForm longForm = GetLongPathForm(path);
     if (longForm.error != 0) return {true, true, BuildLongFormError(path, longForm.error)};
     return {true, false, BuildLongFormReport(longForm.path, path)};
+}
+
+}  // namespace
+
+// A conversion that succeeds has found the path, so the existence test is asked only when
+// it fails: it costs as much as the conversion itself. UNC paths are tested first, because
+// some systems answer them without looking.
+DroppedFileText ConvertDroppedFile(const std::string& path) {
+    const bool unc = path.rfind("\\\\", 0) == 0;
+    if (unc && !PathExists(path)) return {};
+    DroppedFileText converted = Converted(path);
+    if (converted.failed && !unc && !PathExists(path)) return {};
+    return converted;
 }
 
 int AppendDroppedFileReports(const StringList& paths, ReportOutput& output) {
