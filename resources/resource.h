@@ -222,6 +222,8 @@
 #define IDS_ENV_LEGEND_PATH 21044
 #define IDS_ENV_LEGEND_SHORT 21045
 #define IDS_CANNOT_OPEN_FILE 21046
+#define IDS_ATTRIBUTE_ERROR_TITLE 21047
+#define IDS_ATTRIBUTE_ERROR_TEXT 21048
 
 #include "info_ids.h"
 #include "dialogs_ids.h"

@@ -19,12 +19,12 @@ constexpr int kInitialHeight = 421;
 // The shell's compaction of paths for captions and menu items: a 62-character buffer.
 constexpr UINT kCompactBuffer = 62;
 
+}  // namespace
+
 std::string CompactPath(const std::string& path) {
     char buffer[kCompactBuffer] = {};
     return ::PathCompactPathExA(buffer, path.c_str(), kCompactBuffer, 0) ? std::string(buffer) : std::string();
 }
-
-}  // namespace
 
 TForm1::TForm1() = default;
 
@@ -89,7 +89,7 @@ void TForm1::OnShow() {
     UpdatePseudoEntries();
     StartWithCommandLine();
     AssignZoomOutShortcut();
-    UpdateOutputCommands();
+    UpdateReadOnlyDependentCommands();
     // The start-up notice about 8.3 name creation comes with the 8.3 settings.
 }
 

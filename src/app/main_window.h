@@ -84,6 +84,9 @@ public:
     void ShowConversionError(uint32_t error);
     void ShowEditorErrorBalloon(BYTE icon, const std::string& title, const std::string& text);
     void HideBalloonTip();
+    void ToggleReadOnly();
+    void SetDocumentFileName(const std::string& path);
+    void UpdateReadOnlyDependentCommands();
     const EditorErrorBalloon* Balloon() const { return balloon_.get(); }
     // The balloon on the path box and the other edit fields.
     FieldBalloon& FieldBalloonTip() { return fieldBalloon_; }
@@ -128,7 +131,6 @@ private:
                      DWORD exStyle = 0);
 
     void RegisterCommands();
-    void UpdateOutputCommands();
     void AddToConvertedPaths(const std::string& input);
     void ShowInvalidPathBalloon();
     void FollowBalloonTip();
@@ -164,6 +166,13 @@ private:
          closeGoToButton_ = nullptr;
     HWND statusBar_ = nullptr;
 };
+
+// The shell's compaction of a path for captions, menu items and messages: at most 61
+// characters; empty when it fails.
+std::string CompactPath(const std::string& path);
+
+// Clears a file's read-only attribute; 0, or the system's error code.
+uint32_t ClearReadOnlyAttribute(const std::string& path);
 
 // Runs the message loop of `form` until a quit message arrives; returns its exit code.
 int RunMessageLoop(TForm1& form);

@@ -16,6 +16,7 @@ void TForm1::RegisterCommands() {
     commands_.Register(MMFileBrowse, [this] { SelectFileOrFolder(); });
     commands_.Register(MMActionListSpecialFolders, [this] { ListSpecialFolder(); });
     commands_.Register(MMActionListEnvVarPaths, [this] { ListEnvironmentVarPaths(); });
+    commands_.Register(MMEditReadOnly, [this] { ToggleReadOnly(); });
     commands_.Register(MMZoomIn, [this] { ZoomIn(); });
     commands_.Register(MMZoomOut, [this] { ZoomOut(); });
     for (const auto& level : ZoomLevels()) {

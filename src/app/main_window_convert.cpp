@@ -120,14 +120,6 @@ void TForm1::ListEnvironmentVarPaths() {
     batch.Finish();
 }
 
-// The commands that write into the document follow its read-only state.
-void TForm1::UpdateOutputCommands() {
-    const bool writable = !Memo1().ReadOnly();
-    for (UINT id : {MMFileBrowse, MMActionListSpecialFolders, MMActionListEnvVarPaths}) SetMenuEnabled(id, writable);
-    ::EnableWindow(browseButton_, MenuEnabled(MMFileBrowse));
-    OnFileNameComboBoxChange();
-}
-
 void TForm1::ShowEditorErrorBalloon(BYTE icon, const std::string& title, const std::string& text) {
     if (!balloon_) balloon_ = std::make_unique<EditorErrorBalloon>(memo_, Handle(), IDT_BALLOONTIPTIMER1);
     balloon_->Show(icon, title, text);

@@ -2,6 +2,8 @@
 // through unchanged; the program's codes carry the high word 0xE000.
 #pragma once
 
+#include <windows.h>
+
 #include <cstdint>
 
 namespace zem {
@@ -23,5 +25,11 @@ inline constexpr uint32_t ErrSpecialFolderException = 0xE000FFFA;
 inline constexpr uint32_t ErrNoSuchCSIDL = 0xFFFFFFFF;
 // An environment value that is a list of paths has no entries.
 inline constexpr uint32_t ErrEmptyPathList = 0xE000FD10;
+
+// The thread's last-error value, or `fallback` when the system left none.
+inline uint32_t LastErrorOr(uint32_t fallback) {
+    const DWORD error = ::GetLastError();
+    return error != 0 ? error : fallback;
+}
 
 }  // namespace zem

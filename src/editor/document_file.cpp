@@ -20,11 +20,6 @@ constexpr uint64_t kLargestFile = 0x80000000ull;
 // The control needs several KB of address space per line; loading stops while this much is left.
 constexpr DWORDLONG kAddressSpaceMargin = 160ull << 20;
 
-uint32_t LastErrorOrUnknown() {
-    const DWORD error = ::GetLastError();
-    return error != 0 ? error : ErrUnknownFailure;
-}
-
 bool AddressSpaceRunningOut() {
     MEMORYSTATUSEX status{};
     status.dwLength = sizeof(status);
@@ -62,7 +57,7 @@ private:
         position_ = 0;
         std::string raw(kReadChunk, '\0');
         DWORD read = 0;
-        if (!::ReadFile(file_, raw.data(), kReadChunk, &read, nullptr)) return LastErrorOrUnknown();
+        if (!::ReadFile(file_, raw.data(), kReadChunk, &read, nullptr)) return LastErrorOr(ErrUnknownFailure);
         raw.resize(read);
         end_ = read == 0;
         if (format_ == TextFormat::Ansi) {
@@ -130,7 +125,7 @@ DWORD CALLBACK StreamOutCallback(DWORD_PTR cookie, LPBYTE buffer, LONG size, LON
             const std::wstring wide = MultiByteToWide(std::string(reinterpret_cast<char*>(buffer), size));
             written = WriteAll(state->output, wide.data(), static_cast<DWORD>(wide.size() * sizeof(wchar_t)));
         }
-        if (!written) state->error = LastErrorOrUnknown();
+        if (!written) state->error = LastErrorOr(ErrUnknownFailure);
         *consumed = size;
     } catch (const std::exception&) {
         state->error = ERROR_FUNCTION_FAILED;
@@ -147,14 +142,14 @@ std::string FolderOf(const std::string& path) {
 uint32_t WriteEditorText(HWND editor, const std::string& path, TextFormat format) {
     const UniqueFileHandle file(
         ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return LastErrorOrUnknown();
+    if (!file) return LastErrorOr(ErrUnknownFailure);
     static const BYTE kMark[] = {0xFF, 0xFE};
-    if (format == TextFormat::Utf16 && !WriteAll(file.Get(), kMark, sizeof(kMark))) return LastErrorOrUnknown();
+    if (format == TextFormat::Utf16 && !WriteAll(file.Get(), kMark, sizeof(kMark))) return LastErrorOr(ErrUnknownFailure);
     StreamState state{nullptr, file.Get(), format, 0};
     EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&state), 0, StreamOutCallback};
     ::SendMessageA(editor, EM_STREAMOUT, SF_TEXT, reinterpret_cast<LPARAM>(&stream));
     if (state.error == 0 && stream.dwError != 0) state.error = stream.dwError;
-    if (state.error == 0 && !::FlushFileBuffers(file.Get())) state.error = LastErrorOrUnknown();
+    if (state.error == 0 && !::FlushFileBuffers(file.Get())) state.error = LastErrorOr(ErrUnknownFailure);
     return state.error;
 }
 
@@ -184,7 +179,7 @@ FileProbe ProbeDocumentFile(const std::string& path) {
 uint32_t StreamFileIntoEditor(HWND editor, const std::string& path, TextFormat format) {
     const UniqueFileHandle file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return LastErrorOrUnknown();
+    if (!file) return LastErrorOr(ErrUnknownFailure);
     if (format == TextFormat::Utf16) ::SetFilePointer(file.Get(), 2, nullptr, FILE_BEGIN);
     FileTextReader reader(file.Get(), format);
     StreamState state{&reader, nullptr, format, 0};
@@ -201,10 +196,10 @@ uint32_t SaveEditorToFile(HWND editor, const std::string& path, TextFormat forma
     const DWORD attributes = ::GetFileAttributesA(path.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) return ERROR_ACCESS_DENIED;
     char temporary[MAX_PATH + 1] = {};
-    if (!::GetTempFileNameA(FolderOf(path).c_str(), "zem", 0, temporary)) return LastErrorOrUnknown();
+    if (!::GetTempFileNameA(FolderOf(path).c_str(), "zem", 0, temporary)) return LastErrorOr(ErrUnknownFailure);
     uint32_t error = WriteEditorText(editor, temporary, format);
     if (error == 0 && !::MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        error = LastErrorOrUnknown();
+        error = LastErrorOr(ErrUnknownFailure);
     }
     if (error != 0) {
         ::DeleteFileA(temporary);

@@ -6,11 +6,6 @@
 
 namespace zem {
 
-uint32_t LastErrorOr(uint32_t fallback) {
-    const DWORD error = ::GetLastError();
-    return error != 0 ? error : fallback;
-}
-
 PathForms ShortFormOf(const std::string& longPath) {
     PathForms forms;
     forms.longPath = longPath;

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "base/status_codes.h"
+
 namespace zem {
 
 struct PathForms {
@@ -23,9 +25,6 @@ struct BranchOutcome {
     std::string longPath;
     bool isList = false;  // an environment value holding a list of paths
 };
-
-// The thread's last-error value, or `fallback` when it is 0.
-uint32_t LastErrorOr(uint32_t fallback);
 
 // The short form of a long path; the error describes a missing path or a failed conversion.
 PathForms ShortFormOf(const std::string& longPath);

@@ -9,11 +9,6 @@ namespace zem {
 
 namespace {
 
-uint32_t LastErrorOrUnknown() {
-    const DWORD error = ::GetLastError();
-    return error != 0 ? error : ErrUnknownFailure;
-}
-
 // A wildcard would let a directory search find some other file.
 bool HasWildcard(const std::string& path) {
     const size_t namesStart = path.rfind("\\\\?\\", 0) == 0 ? 4 : 0;
@@ -82,10 +77,10 @@ LongPathForm GetLongPathForm(const std::string& path) {
     if (path.empty()) return {ERROR_INVALID_PARAMETER, {}};
     try {
         std::string result;
-        if (!ConvertPath(path, result, ::GetLongPathNameA, ::GetLongPathNameW)) return {LastErrorOrUnknown(), {}};
+        if (!ConvertPath(path, result, ::GetLongPathNameA, ::GetLongPathNameW)) return {LastErrorOr(ErrUnknownFailure), {}};
         return {0, std::move(result)};
     } catch (const std::exception&) {
-        return {LastErrorOrUnknown(), {}};
+        return {LastErrorOr(ErrUnknownFailure), {}};
     }
 }
 

@@ -18,11 +18,6 @@ constexpr uint32_t kExceptionWhileParsing = 0x8007065B;
 // What the path search answers when no known folder matches.
 constexpr uint32_t kNoFolderForPath = HRESULT_FROM_WIN32(ERROR_NOT_FOUND);
 
-uint32_t LastErrorOr(uint32_t fallback) {
-    const DWORD error = ::GetLastError();
-    return error != 0 ? error : fallback;
-}
-
 // A wide string from the task allocator, converted to ANSI and released.
 std::string TakeTaskString(PWSTR text) {
     UniqueCoTaskMem owner(text);

@@ -23,11 +23,6 @@ std::string ReadBytes(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
-void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file << bytes;
-}
-
 std::string Utf16(const std::wstring& text) {
     return std::string("\xFF\xFE", 2) + std::string(reinterpret_cast<const char*>(text.data()), text.size() * 2);
 }

@@ -1,0 +1,67 @@
+// The document's name in the caption, and the read-only switch with what follows it.
+#include "main_window_fixture.h"
+#include "resource.h"
+
+namespace zem::test {
+namespace {
+
+void ToggleReadOnly(TForm1& form) {
+    ::SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(MMEditReadOnly, 0), 0);
+    PumpMessages();
+}
+
+TEST_F(MainWindowTest, TheCaptionNamesTheDocumentCompacted) {
+    TForm1& form = Start();
+    EXPECT_EQ(WindowText(form.Handle()), "Zem Tarvelix (The File Name Conversion Utility)");
+    form.SetDocumentFileName("C:\\Short\\out.txt");
+    EXPECT_EQ(WindowText(form.Handle()), "Zem Tarvelix (C:\\Short\\out.txt)");
+    const std::string longPath = "C:\\" + std::string(80, 'f') + "\\" + std::string(40, 'g') + "\\report.txt";
+    form.SetDocumentFileName(longPath);
+    EXPECT_EQ(WindowText(form.Handle()), "Zem Tarvelix (" + CompactPath(longPath) + ")");
+    EXPECT_LE(CompactPath(longPath).size(), 61u);
+    form.SetDocumentFileName("");
+    EXPECT_EQ(form.CurrentFileName, "");
+    EXPECT_EQ(WindowText(form.Handle()), "Zem Tarvelix (The File Name Conversion Utility)");
+}
+
+TEST_F(MainWindowTest, ReadOnlyDisablesTheWritingCommandsAndClearsTheFilesAttribute) {
+    TempFolder temp;
+    const std::string file = temp.MakeFile("Output.txt", "text");
+    TForm1& form = Start();
+    form.FileNameComboBox1().SetText("C:\\windows");
+    ToggleReadOnly(form);
+    EXPECT_TRUE(form.Memo1().ReadOnly());
+    EXPECT_TRUE(form.MenuChecked(MMEditReadOnly));
+    EXPECT_TRUE(MenuItemChecked(form.RichEditPopupMenu(), RichEditPMReadOnly));
+    for (UINT id : {MMActionConvert, MMActionCreateRelPath, MMActionListSpecialFolders, MMActionListEnvVarPaths}) {
+        EXPECT_FALSE(form.MenuEnabled(id)) << id;
+    }
+    EXPECT_FALSE(::IsWindowEnabled(form.ConvertButton1()));
+
+    ::SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY);
+    form.SetDocumentFileName(file);
+    ToggleReadOnly(form);
+    EXPECT_FALSE(form.Memo1().ReadOnly());
+    EXPECT_EQ(::GetFileAttributesA(file.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
+    EXPECT_TRUE(form.MenuEnabled(MMActionConvert));
+    EXPECT_TRUE(form.MenuEnabled(MMActionListSpecialFolders));
+    EXPECT_TRUE(::IsWindowEnabled(form.ConvertButton1()));
+
+    // Switching it on again leaves the file alone.
+    ToggleReadOnly(form);
+    EXPECT_EQ(::GetFileAttributesA(file.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
+}
+
+TEST_F(MainWindowTest, AVanishedFileDoesNotKeepTheDocumentReadOnly) {
+    TempFolder temp;
+    TForm1& form = Start();
+    ToggleReadOnly(form);
+    // A file that vanished has no attribute to clear.
+    EXPECT_EQ(ClearReadOnlyAttribute(temp.Path() + "\\Gone.txt"), 0u);
+    form.SetDocumentFileName(temp.Path() + "\\Gone.txt");
+    ToggleReadOnly(form);
+    EXPECT_FALSE(form.Memo1().ReadOnly());
+}
+
+}  // namespace
+}  // namespace zem::test
