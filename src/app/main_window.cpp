@@ -114,7 +114,7 @@ void TForm1::RestoreHistoryLists() {
     }
     recentFiles_->FromStrings(Config()->ReadEditorFiles());
     recentFiles_->LoadLineNumbers(*Config());
-    // The Recent submenu is rebuilt by the output document's commands.
+    RebuildRecentFilesMenu();
     const ComboBox findBox = FindEdit1();
     findBox.Clear();
     for (const auto& text : Config()->ReadSearchTexts()) findBox.Add(text);
@@ -322,7 +322,10 @@ void TForm1::OnCommand(UINT id, UINT code, HWND control) {
 }
 
 void TForm1::RunCommand(UINT id) {
-    if (id >= MMRecentFileFirst && id <= MMRecentFileLast) return;  // recent entries come with the output document
+    if (id >= MMRecentFileFirst && id <= MMRecentFileLast) {
+        if (MenuItemEnabled(mainMenu_, id)) RunGuarded([&] { LoadRecentFile(static_cast<int>(id - MMRecentFileFirst)); });
+        return;
+    }
     const UINT mainId = MainMenuTwin(id);
     // A disabled command does nothing, whichever way it was invoked.
     if (!MenuItemEnabled(mainMenu_, mainId)) return;

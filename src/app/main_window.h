@@ -85,6 +85,11 @@ public:
     void ShowEditorErrorBalloon(BYTE icon, const std::string& title, const std::string& text);
     void HideBalloonTip();
     void ToggleReadOnly();
+    // Replaces the document with a file; 0 or the error code.
+    uint32_t LoadDocumentFile(const std::string& path, bool readOnly);
+    void LoadRecentFile(int index);
+    void ClearRecentFilesMenu();
+    void RebuildRecentFilesMenu();
     void SetDocumentFileName(const std::string& path);
     void UpdateReadOnlyDependentCommands();
     const EditorErrorBalloon* Balloon() const { return balloon_.get(); }
@@ -133,6 +138,9 @@ private:
     void RegisterCommands();
     void AddToConvertedPaths(const std::string& input);
     void ShowInvalidPathBalloon();
+    void ShowDocumentError(UINT format, const std::string& path, uint32_t error);
+    void StoreGoToHistory();
+    void ShowLineNumbersOf(const TTarvRecentEditorFileItem& entry);
     void FollowBalloonTip();
     void SetZoomLevel(UINT command);
     void ZoomIn();

@@ -17,6 +17,7 @@ void TForm1::RegisterCommands() {
     commands_.Register(MMActionListSpecialFolders, [this] { ListSpecialFolder(); });
     commands_.Register(MMActionListEnvVarPaths, [this] { ListEnvironmentVarPaths(); });
     commands_.Register(MMEditReadOnly, [this] { ToggleReadOnly(); });
+    commands_.Register(MMRecentFilesClear, [this] { ClearRecentFilesMenu(); });
     commands_.Register(MMZoomIn, [this] { ZoomIn(); });
     commands_.Register(MMZoomOut, [this] { ZoomOut(); });
     for (const auto& level : ZoomLevels()) {
