@@ -228,6 +228,10 @@
 #define IDS_LOAD_ERROR 21050
 #define IDS_LOAD_RECENT_ERROR 21051
 #define IDS_PRINT_ERROR 21052
+#define IDS_SAVE_ERROR 21053
+#define IDS_SAVE_TITLE 21054
+#define IDS_SAVE_FILTER 21055
+#define IDS_NON_TEXT_EXTENSION 21056
 
 #include "info_ids.h"
 #include "dialogs_ids.h"

@@ -73,6 +73,7 @@ void TForm1::OnShow() {
     LayoutControls();
 
     output_.Attach(memo_);
+    ::SendMessageA(memo_, EM_SETEVENTMASK, 0, ::SendMessageA(memo_, EM_GETEVENTMASK, 0, 0) | ENM_CHANGE);
     InsertAppAndLogInfo(output_, IsWow64);
     Memo1().SetModified(false);  // the header alone is no change to save
     editorHook_.Attach(memo_, {[this](const StringList& paths) { ConvertDroppedFiles(paths); },
@@ -90,6 +91,7 @@ void TForm1::OnShow() {
     StartWithCommandLine();
     AssignZoomOutShortcut();
     UpdateReadOnlyDependentCommands();
+    SetMenuEnabled(MMFileSaveOutputAs, true);
     // The start-up notice about 8.3 name creation comes with the 8.3 settings.
 }
 
@@ -315,6 +317,7 @@ void TForm1::OnCommand(UINT id, UINT code, HWND control) {
         if (code == EN_SETFOCUS) OnEnter();
         if (code == EN_KILLFOCUS) OnExit();
         if (code == EN_VSCROLL || code == EN_HSCROLL) FollowBalloonTip();
+        if (code == EN_CHANGE) OnMemoChange();
         return;
     }
     if (control == convertButton_) RunCommand(MMActionConvert);

@@ -90,6 +90,8 @@ public:
     void LoadRecentFile(int index);
     void ClearRecentFilesMenu();
     void RebuildRecentFilesMenu();
+    void SaveOutputToFile();
+    void SaveOutputAs();
     void SetDocumentFileName(const std::string& path);
     void UpdateReadOnlyDependentCommands();
     const EditorErrorBalloon* Balloon() const { return balloon_.get(); }
@@ -140,6 +142,10 @@ private:
     void ShowInvalidPathBalloon();
     void ShowDocumentError(UINT format, const std::string& path, uint32_t error);
     void StoreGoToHistory();
+    void OnMemoChange();
+    // The document has a name and nothing left to save.
+    bool SaveSucceeded() const;
+    uint32_t SaveDocumentAs(const std::string& path, bool unicode);
     void ShowLineNumbersOf(const TTarvRecentEditorFileItem& entry);
     void FollowBalloonTip();
     void SetZoomLevel(UINT command);
@@ -163,6 +169,7 @@ private:
     HMENU popupMenu_ = nullptr;
     HideableMenuItem currentBasePathItem_;
     bool shown_ = false;
+    std::string saveAsName_ = "ZemFileNameConversionOuput";
     POINT comboDragStart_{};
     POINT fieldDragStart_{};
 

@@ -1,0 +1,89 @@
+// Saving the output document: Save, Save As, and the Save command's state.
+#include "app/main_window.h"
+
+#include <commdlg.h>
+
+#include "editor/document_file.h"
+#include "engine/path_forms.h"
+#include "resource.h"
+
+namespace zem {
+
+namespace {
+
+constexpr DWORD kUnicodeFileType = 2;
+
+bool HasTextExtension(const std::string& path) {
+    const size_t dot = path.find_last_of(".\\");
+    return dot != std::string::npos && path[dot] == '.' && SameTextNoCase(path.substr(dot + 1), "txt");
+}
+
+// The open and save dialogs' filters: pairs of texts separated by "|" in the resource.
+std::string DialogFilter(UINT id) {
+    std::string filter = ResString(id);
+    for (char& c : filter) {
+        if (c == '|') c = '\0';
+    }
+    return filter + '\0';
+}
+
+}  // namespace
+
+void TForm1::OnMemoChange() {
+    if (!CurrentFileName.empty()) SetMenuEnabled(MMFileSaveOutput, Memo1().Modified());
+}
+
+bool TForm1::SaveSucceeded() const { return !CurrentFileName.empty() && !MenuEnabled(MMFileSaveOutput); }
+
+uint32_t TForm1::SaveDocumentAs(const std::string& path, bool unicode) {
+    const uint32_t error = SaveEditorToFile(memo_, path, unicode ? TextFormat::Utf16 : TextFormat::Ansi);
+    if (error != 0) {
+        SetMenuEnabled(MMFileSaveOutput, true);
+        ShowDocumentError(IDS_SAVE_ERROR, path, error);
+        return error;
+    }
+    SetMenuEnabled(MMFileSaveOutput, false);
+    Memo1().SetModified(false);
+    return 0;
+}
+
+void TForm1::SaveOutputToFile() {
+    if (CurrentFileName.empty()) {
+        SaveOutputAs();
+        return;
+    }
+    SaveDocumentAs(CurrentFileName, IsUnicodeFile);
+}
+
+void TForm1::SaveOutputAs() {
+    HideBalloonTip();
+    if (!CurrentFileName.empty()) saveAsName_ = CurrentFileName;
+    std::string name = saveAsName_;
+    name.resize(32768, '\0');
+    const std::string filter = DialogFilter(IDS_SAVE_FILTER);
+    const std::string title = ResString(IDS_SAVE_TITLE);
+    OPENFILENAMEA dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = Handle();
+    dialog.lpstrFilter = filter.c_str();
+    dialog.nFilterIndex = IsUnicodeFile ? kUnicodeFileType : 1;
+    dialog.lpstrFile = name.data();
+    dialog.nMaxFile = static_cast<DWORD>(name.size());
+    dialog.lpstrTitle = title.c_str();
+    dialog.lpstrDefExt = "txt";
+    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER | OFN_ENABLESIZING;
+    if (!::GetSaveFileNameA(&dialog)) return;
+    const std::string path = name.c_str();
+    saveAsName_ = path;
+    if (!HasTextExtension(path)) {
+        ::MessageBoxA(Handle(), ResString(IDS_NON_TEXT_EXTENSION).c_str(), ApplicationTitle().c_str(), MB_OK);
+    }
+    const bool unicode = IsUnicodeFile || dialog.nFilterIndex == kUnicodeFileType;
+    if (SaveDocumentAs(path, unicode) != 0) return;
+    if (path != CurrentFileName) SetDocumentFileName(path);
+    IsUnicodeFile = unicode;
+    RecentFiles()->InsertUniqueAt(0, path);
+    RebuildRecentFilesMenu();
+}
+
+}  // namespace zem
