@@ -232,6 +232,8 @@
 #define IDS_SAVE_TITLE 21054
 #define IDS_SAVE_FILTER 21055
 #define IDS_NON_TEXT_EXTENSION 21056
+#define IDS_LOAD_TITLE 21057
+#define IDS_LOAD_FILTER 21058
 
 #include "info_ids.h"
 #include "dialogs_ids.h"

@@ -91,7 +91,7 @@ void TForm1::OnShow() {
     StartWithCommandLine();
     AssignZoomOutShortcut();
     UpdateReadOnlyDependentCommands();
-    SetMenuEnabled(MMFileSaveOutputAs, true);
+    for (UINT id : {MMFileSaveOutputAs, MMFileNew, MMFileLoad}) SetMenuEnabled(id, true);
     // The start-up notice about 8.3 name creation comes with the 8.3 settings.
 }
 
@@ -170,7 +170,7 @@ void TForm1::RestoreZoom(uint32_t factor) {
 }
 
 bool TForm1::OnCloseQuery() {
-    // The save question for a modified document comes with the output document; until then closing is allowed.
+    if (!AskBeforeClosing()) return false;
     PersistSettings();
     return true;
 }

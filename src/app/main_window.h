@@ -91,6 +91,8 @@ public:
     void ClearRecentFilesMenu();
     void RebuildRecentFilesMenu();
     void SaveOutputToFile();
+    void NewOutputFile();
+    void LoadFile();
     void SaveOutputAs();
     void SetDocumentFileName(const std::string& path);
     void UpdateReadOnlyDependentCommands();
@@ -143,6 +145,10 @@ private:
     void ShowDocumentError(UINT format, const std::string& path, uint32_t error);
     void StoreGoToHistory();
     void OnMemoChange();
+    bool AskBeforeLoading();
+    bool AskBeforeClosing();
+    void ReplaceDocument();
+    void FinishDocumentLoad(const std::string& path);
     // The document has a name and nothing left to save.
     bool SaveSucceeded() const;
     uint32_t SaveDocumentAs(const std::string& path, bool unicode);

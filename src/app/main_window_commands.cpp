@@ -19,6 +19,8 @@ void TForm1::RegisterCommands() {
     commands_.Register(MMEditReadOnly, [this] { ToggleReadOnly(); });
     commands_.Register(MMRecentFilesClear, [this] { ClearRecentFilesMenu(); });
     commands_.Register(MMFileSaveOutput, [this] { SaveOutputToFile(); });
+    commands_.Register(MMFileNew, [this] { NewOutputFile(); });
+    commands_.Register(MMFileLoad, [this] { LoadFile(); });
     commands_.Register(MMFileSaveOutputAs, [this] { SaveOutputAs(); });
     commands_.Register(MMZoomIn, [this] { ZoomIn(); });
     commands_.Register(MMZoomOut, [this] { ZoomOut(); });

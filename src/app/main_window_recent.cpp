@@ -20,11 +20,6 @@ std::string MenuText(const std::string& text) {
     return result;
 }
 
-bool HasReadOnlyAttribute(const std::string& path) {
-    const DWORD attributes = ::GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
-}
-
 }  // namespace
 
 uint32_t TForm1::LoadDocumentFile(const std::string& path, bool readOnly) {

@@ -18,15 +18,6 @@ bool HasTextExtension(const std::string& path) {
     return dot != std::string::npos && path[dot] == '.' && SameTextNoCase(path.substr(dot + 1), "txt");
 }
 
-// The open and save dialogs' filters: pairs of texts separated by "|" in the resource.
-std::string DialogFilter(UINT id) {
-    std::string filter = ResString(id);
-    for (char& c : filter) {
-        if (c == '|') c = '\0';
-    }
-    return filter + '\0';
-}
-
 }  // namespace
 
 void TForm1::OnMemoChange() {
@@ -60,7 +51,7 @@ void TForm1::SaveOutputAs() {
     if (!CurrentFileName.empty()) saveAsName_ = CurrentFileName;
     std::string name = saveAsName_;
     name.resize(32768, '\0');
-    const std::string filter = DialogFilter(IDS_SAVE_FILTER);
+    const std::string filter = ResFilterString(IDS_SAVE_FILTER);
     const std::string title = ResString(IDS_SAVE_TITLE);
     OPENFILENAMEA dialog{};
     dialog.lStructSize = sizeof(dialog);

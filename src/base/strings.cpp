@@ -52,6 +52,14 @@ std::string_view TrimRight(std::string_view text) {
 
 std::string_view Trim(std::string_view text) { return TrimRight(TrimLeft(text)); }
 
+std::string ResFilterString(UINT id) {
+    std::string filter = ResString(id);
+    for (char& c : filter) {
+        if (c == '|') c = '\0';
+    }
+    return filter + '\0';
+}
+
 std::wstring MultiByteToWide(const std::string& text) {
     if (text.empty()) return {};
     const int size = ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);

@@ -27,6 +27,9 @@ std::string_view TrimLeft(std::string_view text);
 std::string_view TrimRight(std::string_view text);
 std::string_view Trim(std::string_view text);
 
+// A file dialog's filter from a string resource whose pairs are separated by "|".
+std::string ResFilterString(UINT id);
+
 // ANSI text to UTF-16 and back, in the ANSI code page.
 std::wstring MultiByteToWide(const std::string& text);
 std::string WideToMultiByte(const std::wstring& text);

@@ -155,6 +155,11 @@ uint32_t WriteEditorText(HWND editor, const std::string& path, TextFormat format
 
 }  // namespace
 
+bool HasReadOnlyAttribute(const std::string& path) {
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
 FileProbe ProbeDocumentFile(const std::string& path) {
     if (path.empty()) return {ErrNoFileName, false};
     WIN32_FIND_DATAA data{};

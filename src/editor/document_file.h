@@ -23,6 +23,8 @@ struct FileProbe {
     bool unicode = false;  // the file begins with FF FE
 };
 
+bool HasReadOnlyAttribute(const std::string& path);
+
 // Checks that the path is an existing file small enough for the editor and reads its first
 // two bytes; a file that cannot be opened for the probe throws AppError "Cannot open file".
 FileProbe ProbeDocumentFile(const std::string& path);

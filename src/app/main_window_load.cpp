@@ -1,0 +1,81 @@
+// The Load command: the open dialog with its read-only check box kept in step with the
+// selected file, and the steps after a successful load.
+#include "app/main_window.h"
+
+#include <commdlg.h>
+#include <dlgs.h>
+
+#include "editor/document_file.h"
+#include "resource.h"
+
+namespace zem {
+
+namespace {
+
+// Keeps the dialog's open-as-read-only check box equal to the selected file's attribute.
+void OnOpenFileDlgSelChange(HWND dialog, OPENFILENAMEA& settings) {
+    char path[MAX_PATH * 4] = {};
+    const LRESULT length = ::SendMessageA(dialog, CDM_GETFILEPATH, sizeof(path), reinterpret_cast<LPARAM>(path));
+    const bool readOnly = length > 0 && HasReadOnlyAttribute(path);
+    const HWND checkBox = ::GetDlgItem(dialog, chx1);
+    // Set to the opposite state and clicked, so that the dialog takes note of the change.
+    ::SendMessageA(checkBox, BM_SETCHECK, readOnly ? BST_UNCHECKED : BST_CHECKED, 0);
+    ::SendMessageA(checkBox, BM_CLICK, 0, 0);
+    if (readOnly) {
+        settings.Flags |= OFN_READONLY;
+    } else {
+        settings.Flags &= ~static_cast<DWORD>(OFN_READONLY);
+    }
+}
+
+// The hook's own child dialog keeps the dialog's settings for the notifications.
+UINT_PTR CALLBACK OpenDialogHook(HWND child, UINT message, WPARAM, LPARAM lParam) {
+    if (message == WM_INITDIALOG) ::SetWindowLongPtrA(child, GWLP_USERDATA, lParam);
+    auto* settings = reinterpret_cast<OPENFILENAMEA*>(::GetWindowLongPtrA(child, GWLP_USERDATA));
+    if (message == WM_NOTIFY && settings != nullptr) {
+        const auto* notify = reinterpret_cast<const OFNOTIFYA*>(lParam);
+        if (notify->hdr.code == CDN_SELCHANGE) OnOpenFileDlgSelChange(::GetParent(child), *settings);
+    }
+    return 0;
+}
+
+}  // namespace
+
+void TForm1::LoadFile() {
+    HideBalloonTip();
+    if (!AskBeforeLoading()) return;
+    std::string name(32768, '\0');
+    const std::string filter = ResFilterString(IDS_LOAD_FILTER);
+    const std::string title = ResString(IDS_LOAD_TITLE);
+    OPENFILENAMEA dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = Handle();
+    dialog.lpstrFilter = filter.c_str();
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = name.data();
+    dialog.nMaxFile = static_cast<DWORD>(name.size());
+    dialog.lpstrTitle = title.c_str();
+    dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_EXPLORER | OFN_ENABLESIZING | OFN_ENABLEHOOK;
+    dialog.lpfnHook = OpenDialogHook;
+    if (!::GetOpenFileNameA(&dialog)) return;
+    const std::string path = name.c_str();
+    const bool readOnly = (dialog.Flags & OFN_READONLY) != 0 || HasReadOnlyAttribute(path);
+    Memo1().SetReadOnly(readOnly);
+    StoreGoToHistory();
+    if (const uint32_t error = LoadDocumentFile(path, readOnly); error != 0) {
+        ShowDocumentError(IDS_LOAD_ERROR, path, error);
+        return;
+    }
+    FinishDocumentLoad(path);
+}
+
+void TForm1::FinishDocumentLoad(const std::string& path) {
+    UpdateReadOnlyDependentCommands();
+    const int index = RecentFiles()->IndexOfFile(path);
+    if (index > 0) RecentFiles()->Move(index, 0);
+    if (index < 0) RecentFiles()->InsertUniqueAt(0, path);
+    if (RecentFiles()->Count() > 0) ShowLineNumbersOf((*RecentFiles())[0]);
+    RebuildRecentFilesMenu();
+}
+
+}  // namespace zem
