@@ -6,6 +6,7 @@
 #include "app/private_messages.h"
 #include "info/info_header.h"
 #include "base/system.h"
+#include "editor/document_file.h"
 #include "editor/zoom.h"
 #include "resource.h"
 
@@ -137,13 +138,22 @@ void TForm1::UpdatePseudoEntries() {
 }
 
 void TForm1::StartWithCommandLine() {
-    // Until the command-line parser exists every start is a start without arguments (mode 1,
-    // result 0). Loading the stored default editor file, with its read-only attribute as the
-    // read-only wish, comes with the output document; the setting is read so that it exists.
-    Config()->DefEditorFile();
-    SetMenuItemChecked(popupMenu_, RichEditPMReadOnly, MenuChecked(MMEditReadOnly));
-    ::EnableWindow(convertButton_, MenuEnabled(MMActionConvert));
+    // The command line is evaluated once its parser exists; until then every start is a start
+    // without arguments: the start file is the stored default editor file.
+    const std::string startFile = Config()->DefEditorFile();
+    uint32_t result = 0;
+    if (!startFile.empty()) result = LoadDocumentFile(startFile, HasReadOnlyAttribute(startFile));
+    if (result == 0) {
+        UpdateReadOnlyDependentCommands();
+        if (!startFile.empty()) {
+            RecentFiles()->InsertUniqueAt(0, startFile);
+            RecentFiles()->Move(RecentFiles()->IndexOfFile(startFile), 0);
+            ShowLineNumbersOf((*RecentFiles())[0]);
+        }
+        RebuildRecentFilesMenu();
+    }
     RestoreZoom(Config()->ZoomFactor());
+    if (result != 0) ShowDocumentError(IDS_LOAD_ERROR, startFile, result);
 }
 
 void TForm1::AssignZoomOutShortcut() {

@@ -73,5 +73,31 @@ TEST_F(MainWindowTest, ClearEmptiesTheListAndDisablesTheSubmenu) {
     EXPECT_TRUE(store_.ReadEditorFiles().empty());
 }
 
+
+TEST_F(MainWindowTest, TheStoredDefaultFileIsLoadedAtStart) {
+    TempFolder temp;
+    const std::string file = temp.MakeFile("Default Output.txt", "stored text");
+    store_.SetDefEditorFile(file);
+    TForm1& form = Start();
+    EXPECT_EQ(WindowText(form.Memo1().Handle()), "stored text");
+    EXPECT_EQ(form.CurrentFileName, file);
+    EXPECT_FALSE(form.Memo1().Modified());
+    ASSERT_EQ(form.RecentFiles()->Count(), 1);
+    EXPECT_EQ((*form.RecentFiles())[0].FileName, file);
+}
+
+TEST_F(MainWindowTest, AMissingDefaultFileShowsTheLoadErrorAndStartsWithTheHeader) {
+    TempFolder temp;
+    const std::string file = temp.Path() + "\\Missing Output.txt";
+    store_.SetDefEditorFile(file);
+    MessageBoxAnswerer answerer(IDOK);
+    TForm1& form = Start();
+    ASSERT_TRUE(answerer.Wait());
+    EXPECT_EQ(answerer.Text(),
+              "Loading file " + CompactPath(file) + " \r\nfailed with error code -536870910 (0xE0000002)\r\n");
+    EXPECT_EQ(form.CurrentFileName, "");
+    EXPECT_EQ(WindowText(form.Memo1().Handle()).substr(0, 13), "Zem Tarvelix ");
+}
+
 }  // namespace
 }  // namespace zem::test
