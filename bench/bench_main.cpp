@@ -90,7 +90,7 @@ int main(int argc, char** argv) {
     std::setvbuf(stdout, nullptr, _IONBF, 0);
     ::OleInitialize(nullptr);
     const int folders = argc > 1 ? std::atoi(argv[1]) : 50;
-    {
+    if (folders > 0) {
         std::printf("Creating %d files with long names in %d folders ...\n", folders * 200, folders);
         const zem::bench::LongNameTree tree(folders, 200);
         zem::bench::BenchDroppedFiles(tree.Files());

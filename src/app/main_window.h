@@ -91,6 +91,8 @@ public:
     void ClearRecentFilesMenu();
     void RebuildRecentFilesMenu();
     void SaveOutputToFile();
+    // Saves the document to `path`; on failure the error box is shown. 0 or the error code.
+    uint32_t SaveDocumentAs(const std::string& path, bool unicode);
     void NewOutputFile();
     void LoadFile();
     void SaveOutputAs();
@@ -151,7 +153,6 @@ private:
     void FinishDocumentLoad(const std::string& path);
     // The document has a name and nothing left to save.
     bool SaveSucceeded() const;
-    uint32_t SaveDocumentAs(const std::string& path, bool unicode);
     void ShowLineNumbersOf(const TTarvRecentEditorFileItem& entry);
     void FollowBalloonTip();
     void SetZoomLevel(UINT command);
