@@ -3,29 +3,12 @@
 // tests/gui/check_message_box_test.cpp.
 #include <windows.h>
 
+#include "test_support.h"
 #include "config/suppressible_dialogs.h"
 #include "config_test_util.h"
 
 namespace zem::test {
 namespace {
-
-// Counts the windows this thread tries to create while it lives, and refuses them: a box shown
-// in error then fails at once instead of waiting for an answer that never comes.
-class WindowCounter {
-public:
-    WindowCounter() : hook_(::SetWindowsHookExA(WH_CBT, &Hook, nullptr, ::GetCurrentThreadId())) { count_ = 0; }
-    ~WindowCounter() { ::UnhookWindowsHookEx(hook_); }
-    int Count() const { return count_; }
-
-private:
-    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
-        if (code != HCBT_CREATEWND) return ::CallNextHookEx(nullptr, code, wParam, lParam);
-        ++count_;
-        return 1;
-    }
-    static inline int count_ = 0;
-    HHOOK hook_;
-};
 
 const std::string kNamedLead = "The output file has been modified since it was last saved.\r\nSave changes ?\r\n\r\n";
 const std::string kUnnamedLead = "The current output file has not been saved to disk yet.\r\nSave it now ?\r\n\r\n";
@@ -175,7 +158,7 @@ TEST_F(SuppressibleDialogsTest, StartupNoticeBodyFollowsTheSetting) {
                   kStartupSuppress);
     for (uint32_t setting : {0u, 4u, 0xFFFFFFFFu}) EXPECT_EQ(Startup8Dot3InfoBody(setting, "C:"), "") << setting;
 
-    WindowCounter windows;
+    test::WindowCounter windows;
     EXPECT_EQ(ShowStartup8Dot3InfoDlg(nullptr, 0, "C:"), 0);
     EXPECT_EQ(windows.Count(), 0);
 }
@@ -186,7 +169,7 @@ TEST_F(SuppressibleDialogsTest, SuppressedDialogReturnsItsDefaultAnswerAtOnceWit
     int i = 0;
     for (const DialogCase& test : kCases) {
         PutString(kDontShowKey, test.identifier, noTexts[i++]);
-        WindowCounter windows;
+        test::WindowCounter windows;
         const DWORD start = ::GetTickCount();
         EXPECT_EQ(ShowDialog(test.dialog), test.defaultAnswer) << test.title;
         EXPECT_LT(::GetTickCount() - start, 1000u) << test.title;

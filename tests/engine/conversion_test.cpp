@@ -12,12 +12,6 @@
 namespace zem {
 namespace {
 
-std::string ShortOf(const std::string& path) {
-    char buffer[MAX_PATH] = {};
-    ::GetShortPathNameA(path.c_str(), buffer, MAX_PATH);
-    return buffer;
-}
-
 std::string LongOf(const std::string& path) {
     char buffer[MAX_PATH] = {};
     ::GetLongPathNameA(path.c_str(), buffer, MAX_PATH);
@@ -57,7 +51,7 @@ TEST_F(Conversion, AbsoluteLongPathReportsItsShortForm) {
     const ConversionResult result = Convert(file);
     ASSERT_EQ(result.error, 0u);
     EXPECT_EQ(result.report, "The DOS, short, 8.3 file name equivalent of the file system path \r\n\"" + file +
-                                 "\"\r\n is: \r\n" + ShortOf(file));
+                                 "\"\r\n is: \r\n" + test::SystemShortForm(file));
 
     // Quotes and blanks around them are not part of the path.
     EXPECT_EQ(Convert("  \"" + file + "\" ").report, result.report);
@@ -65,7 +59,7 @@ TEST_F(Conversion, AbsoluteLongPathReportsItsShortForm) {
 
 TEST_F(Conversion, AbsoluteShortPathReportsItsLongForm) {
     const std::string file = temp_.MakeFile("Some Long Folder Name\\Long File Name.txt");
-    const std::string shortPath = ShortOf(file);
+    const std::string shortPath = test::SystemShortForm(file);
     const ConversionResult result = Convert(shortPath);
     ASSERT_EQ(result.error, 0u);
     EXPECT_EQ(result.report, "The long file name equivalent of the DOS, 8.3, short name path \r\n" + shortPath +
@@ -90,9 +84,9 @@ TEST_F(Conversion, RelativePathsStartFromTheBasePathAndLeaveTheCurrentDirectory)
     ASSERT_EQ(longInput.error, 0u);
     EXPECT_EQ(longInput.report, "The path ..\\Long File Name.txt relative to the base path \r\n" + base +
                                     "\r\nis synonymous with the fully qualified/absolute path :\r\n" + file +
-                                    "\r\nthe short, DOS, 8.3 equivalent of which is :\r\n" + ShortOf(file));
+                                    "\r\nthe short, DOS, 8.3 equivalent of which is :\r\n" + test::SystemShortForm(file));
 
-    const std::string shortName = ShortOf(file).substr(ShortOf(file).rfind('\\') + 1);
+    const std::string shortName = test::SystemShortForm(file).substr(test::SystemShortForm(file).rfind('\\') + 1);
     const ConversionResult shortInput = Convert(" ..\\" + shortName, base);
     ASSERT_EQ(shortInput.error, 0u);
     EXPECT_EQ(shortInput.report, "The path  ..\\" + shortName + " relative to the base path \r\n" + base +
@@ -140,7 +134,7 @@ TEST_F(Conversion, EnvironmentStringStandingForOnePath) {
     const ConversionResult result = Convert("%windir%");
     ASSERT_EQ(result.error, 0u);
     EXPECT_EQ(result.report, "The DOS, short, 8.3 file name equivalent of the environment string (%windir%) path \r\n\"" +
-                                 WindowsFolder() + "\" is: \r\n" + ShortOf(WindowsFolder()));
+                                 WindowsFolder() + "\" is: \r\n" + test::SystemShortForm(WindowsFolder()));
     EXPECT_EQ(result.knownFolderNote,
               "This known folder is identified by the GUID {F38BF404-1D43-42F2-9305-67DE0B28FC23}");
 
@@ -151,15 +145,15 @@ TEST_F(Conversion, EnvironmentStringStandingForOnePath) {
 TEST_F(Conversion, EnvironmentListShowsBothFormsOfEveryEntry) {
     const std::string folder = temp_.MakeFolder("Some Long Folder Name");
     const std::string missing = temp_.Path() + "\\Missing Long Folder";
-    ::SetEnvironmentVariableA("ZEM_TEST_LIST", (folder + ";" + missing + ";" + ShortOf(WindowsFolder()) + ";").c_str());
+    ::SetEnvironmentVariableA("ZEM_TEST_LIST", (folder + ";" + missing + ";" + test::SystemShortForm(WindowsFolder()) + ";").c_str());
     const ConversionResult result = Convert("%ZEM_TEST_LIST%");
     ::SetEnvironmentVariableA("ZEM_TEST_LIST", nullptr);
     ASSERT_EQ(result.error, 0u);
     EXPECT_EQ(result.report, "The long and DOS, short, 8.3 file name paths of the environment variable "
                              "%ZEM_TEST_LIST% are:\r\n" +
-                                 folder + "\r\n" + ShortOf(folder) + "\r\n" + missing +
+                                 folder + "\r\n" + test::SystemShortForm(folder) + "\r\n" + missing +
                                  "\r\n[Error, path doesn't exist]\r\n" + WindowsFolder() + "\r\n" +
-                                 ShortOf(WindowsFolder()));
+                                 test::SystemShortForm(WindowsFolder()));
     EXPECT_EQ(result.knownFolderNote, "");  // no paragraph for a list
 }
 
@@ -169,7 +163,7 @@ TEST_F(Conversion, KnownFolderGuids) {
     ASSERT_EQ(result.error, 0u);
     EXPECT_EQ(result.report, "The known folder GUID  " + guid + " currently represents the file system path : \r\n\"" +
                                  WindowsFolder() + "\"\r\nthe short, DOS, 8.3 equivalent of which is : \r\n" +
-                                 ShortOf(WindowsFolder()) + "\r\n");
+                                 test::SystemShortForm(WindowsFolder()) + "\r\n");
     EXPECT_EQ(result.knownFolderNote, "");
 
     // A virtual folder has no path: its code is the error.
@@ -181,7 +175,7 @@ TEST_F(Conversion, KnownFolderGuids) {
 TEST_F(Conversion, CsidlNamesAndNumbers) {
     const std::string appData = FolderOfCsidl(CSIDL_APPDATA);
     const std::string tail = " represents the file system path :\r\n" + LongOf(appData) +
-                             "\r\nthe short, DOS, 8.3 equivalent of which is :\r\n" + ShortOf(appData);
+                             "\r\nthe short, DOS, 8.3 equivalent of which is :\r\n" + test::SystemShortForm(appData);
     EXPECT_EQ(Convert("CSIDL_APPDATA").report, "The CSIDL_APPDATA (0x001A)" + tail);
     EXPECT_EQ(Convert(" csidl_appdata ").report, "The  csidl_appdata  (0x001A)" + tail);
     EXPECT_EQ(Convert("0x1a").report, "The CSIDL_APPDATA (0x001A)" + tail);
@@ -191,7 +185,7 @@ TEST_F(Conversion, CsidlNamesAndNumbers) {
     EXPECT_EQ(Convert("CSIDL_DESKTOP").report, "The CSIDL_DESKTOP represents the file system path :\r\n" +
                                                    LongOf(desktop) +
                                                    "\r\nthe short, DOS, 8.3 equivalent of which is :\r\n" +
-                                                   ShortOf(desktop));
+                                                   test::SystemShortForm(desktop));
     const ConversionResult personal = Convert("5");
     ASSERT_EQ(personal.error, 0u);
     EXPECT_EQ(personal.report.substr(0, 30), "The CSIDL_PERSONAL (0x0005) re");

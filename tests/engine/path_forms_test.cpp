@@ -13,12 +13,6 @@
 namespace zem {
 namespace {
 
-std::string SystemShortForm(const std::string& path) {
-    char buffer[MAX_PATH] = {};
-    const DWORD length = ::GetShortPathNameA(path.c_str(), buffer, MAX_PATH);
-    return length > 0 && length < MAX_PATH ? buffer : "";
-}
-
 bool IsNotFoundError(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
 
 class PathForms : public ::testing::Test {
@@ -51,7 +45,7 @@ TEST_F(PathForms, WildcardsNeverMatchAnotherFile) {
 
 TEST_F(PathForms, ShortFormAndLongFormBack) {
     const std::string file = temp_.MakeFile("Some Long Folder Name\\Another Long File Name.txt");
-    const std::string expectedShort = SystemShortForm(file);
+    const std::string expectedShort = test::SystemShortForm(file);
     ASSERT_NE(expectedShort, "");
     ASSERT_NE(expectedShort, file);
 

@@ -31,13 +31,6 @@ const StringList kHead{kStars,
                        kStars,
                        ""};
 
-// The system's short form, empty when it has none.
-std::string SystemShort(const std::string& path) {
-    char buffer[MAX_PATH * 4] = {};
-    const DWORD length = ::GetShortPathNameA(path.c_str(), buffer, sizeof(buffer));
-    return length > 0 && length < sizeof(buffer) ? std::string(buffer, length) : std::string();
-}
-
 StringList Report(const StringList& body) {
     StringList lines = kHead;
     lines.insert(lines.end(), body.begin(), body.end());
@@ -87,22 +80,22 @@ TEST(EnvironmentReport, AnExistingFolderIsListedWithItsShortForm) {
     const test::TempFolder temp;
     const std::string folder = temp.MakeFolder("Some Long Folder Name");
     const std::string file = temp.MakeFile("Some Long Folder Name\\A Long File Name.text");
-    ASSERT_NE(SystemShort(folder), "");
+    ASSERT_NE(test::SystemShortForm(folder), "");
     const TZemEnvironmentStrList list = ListOf({"ZEM_FOLDER=" + folder, "ZEM_FILE=" + file});
-    EXPECT_EQ(EnvironmentReportLines(list), Report({"ZEM_FOLDER", kDashes, folder, SystemShort(folder), "",
-                                                   "ZEM_FILE", kDashes, file, SystemShort(file), ""}));
+    EXPECT_EQ(EnvironmentReportLines(list), Report({"ZEM_FOLDER", kDashes, folder, test::SystemShortForm(folder), "",
+                                                   "ZEM_FILE", kDashes, file, test::SystemShortForm(file), ""}));
 }
 
 TEST(EnvironmentReport, ValuesAreWrittenAsHeld) {
     const test::TempFolder temp;
     const std::string folder = temp.MakeFolder("Another Long Folder");
-    const std::string shortForm = SystemShort(folder);
+    const std::string shortForm = test::SystemShortForm(folder);
     ASSERT_NE(shortForm, "");
     std::string lowered = folder;
     ::CharLowerBuffA(lowered.data(), static_cast<DWORD>(lowered.size()));
     const TZemEnvironmentStrList list = ListOf({"SHORT=" + shortForm, "LOWER=" + lowered});
     EXPECT_EQ(EnvironmentReportLines(list),
-              Report({"SHORT", kDashes, shortForm, shortForm, "", "LOWER", kDashes, lowered, SystemShort(lowered), ""}));
+              Report({"SHORT", kDashes, shortForm, shortForm, "", "LOWER", kDashes, lowered, test::SystemShortForm(lowered), ""}));
 }
 
 TEST(EnvironmentReport, AListIsShownElementByElementWhenItsFirstElementExists) {
@@ -111,8 +104,8 @@ TEST(EnvironmentReport, AListIsShownElementByElementWhenItsFirstElementExists) {
     const std::string second = temp.MakeFolder("Second Long Folder");
     const std::string missing = temp.Path() + "\\Not There";
     const TZemEnvironmentStrList list = ListOf({"ZEM_LIST=" + first + ";" + missing + ";;" + second + ";"});
-    EXPECT_EQ(EnvironmentReportLines(list), Report({"ZEM_LIST", kDashes, first, SystemShort(first), missing, "", "",
-                                                   "", second, SystemShort(second), ""}));
+    EXPECT_EQ(EnvironmentReportLines(list), Report({"ZEM_LIST", kDashes, first, test::SystemShortForm(first), missing, "", "",
+                                                   "", second, test::SystemShortForm(second), ""}));
 }
 
 TEST(EnvironmentReport, AListWhoseFirstElementDoesNotExistIsLeftOut) {
@@ -120,7 +113,7 @@ TEST(EnvironmentReport, AListWhoseFirstElementDoesNotExistIsLeftOut) {
     const std::string existing = temp.MakeFolder("Existing Long Folder");
     const TZemEnvironmentStrList list =
         ListOf({"ZEM_LIST=" + temp.Path() + "\\Not There;" + existing, "ZEM_ONE=" + existing});
-    EXPECT_EQ(EnvironmentReportLines(list), Report({"ZEM_ONE", kDashes, existing, SystemShort(existing), ""}));
+    EXPECT_EQ(EnvironmentReportLines(list), Report({"ZEM_ONE", kDashes, existing, test::SystemShortForm(existing), ""}));
 }
 
 TEST(EnvironmentReport, PerDriveEntriesAreListedUnderAnEmptyName) {
@@ -131,12 +124,12 @@ TEST(EnvironmentReport, PerDriveEntriesAreListedUnderAnEmptyName) {
     EXPECT_EQ(EnvironmentReportLines(list), Report({}));
 
     const TZemEnvironmentStrList bare = ListOf({"=" + folder});
-    EXPECT_EQ(EnvironmentReportLines(bare), Report({"", kDashes, folder, SystemShort(folder), ""}));
+    EXPECT_EQ(EnvironmentReportLines(bare), Report({"", kDashes, folder, test::SystemShortForm(folder), ""}));
 }
 
 TEST(EnvironmentReport, ABareDriveExistsAndIsListed) {
     const TZemEnvironmentStrList list = ListOf({"ZEM_DRIVE=C:"});
-    EXPECT_EQ(EnvironmentReportLines(list), Report({"ZEM_DRIVE", kDashes, "C:", SystemShort("C:"), ""}));
+    EXPECT_EQ(EnvironmentReportLines(list), Report({"ZEM_DRIVE", kDashes, "C:", test::SystemShortForm("C:"), ""}));
 }
 
 TEST(EnvironmentReport, RelativeValuesAreLookedUpFromTheCurrentDirectory) {
@@ -146,7 +139,7 @@ TEST(EnvironmentReport, RelativeValuesAreLookedUpFromTheCurrentDirectory) {
     EXPECT_EQ(EnvironmentReportLines(list), Report({}));
     const ScopedCurrentDirectory current(temp.Path());
     EXPECT_EQ(EnvironmentReportLines(list), Report({"ZEM_RELATIVE", kDashes, "Relative Long Folder",
-                                                   SystemShort("Relative Long Folder"), ""}));
+                                                   test::SystemShortForm("Relative Long Folder"), ""}));
 }
 
 TEST(EnvironmentReport, TheProcessEnvironmentIsListed) {
@@ -162,7 +155,7 @@ TEST(EnvironmentReport, TheProcessEnvironmentIsListed) {
     ASSERT_GE(name, 0);
     ASSERT_LT(static_cast<size_t>(name) + 4, lines.size());
     EXPECT_EQ(StringList(lines.begin() + name, lines.begin() + name + 5),
-              (StringList{"ZEM_LISTED_FOLDER", kDashes, folder, SystemShort(folder), ""}));
+              (StringList{"ZEM_LISTED_FOLDER", kDashes, folder, test::SystemShortForm(folder), ""}));
     EXPECT_EQ(IndexOfLine(lines, "ZEM_MISSING_FOLDER"), -1);
 }
 

@@ -39,12 +39,6 @@ const StringList kHead{kStars,
                        kStars,
                        ""};
 
-std::string SystemShort(const std::string& path) {
-    char buffer[MAX_PATH * 4] = {};
-    const DWORD length = ::GetShortPathNameA(path.c_str(), buffer, sizeof(buffer));
-    return length > 0 && length < sizeof(buffer) ? std::string(buffer, length) : std::string();
-}
-
 std::string SystemLong(const std::string& path) {
     char buffer[MAX_PATH * 4] = {};
     const DWORD length = ::GetLongPathNameA(path.c_str(), buffer, sizeof(buffer));
@@ -104,8 +98,8 @@ TEST_F(SpecialFolderReport, AFolderIsShownWithItsCsidlGuidAndBothPaths) {
     ASSERT_NE(defaultPath, "");
     EXPECT_EQ(SpecialFolderReportLines(list),
               Report({"System Folders", kDashes, "", "CSIDL_WINDOWS  (0x0024)", kWindowsGuid,
-                      "Current path: " + windows, SystemShort(windows), "Default path: " + defaultPath,
-                      SystemShort(defaultPath), ""}));
+                      "Current path: " + windows, test::SystemShortForm(windows), "Default path: " + defaultPath,
+                      test::SystemShortForm(defaultPath), ""}));
 }
 
 TEST_F(SpecialFolderReport, CsidlZeroMeansNoCsidlEquivalent) {
@@ -118,8 +112,8 @@ TEST_F(SpecialFolderReport, CsidlZeroMeansNoCsidlEquivalent) {
     ASSERT_NE(defaultPath, "");
     EXPECT_EQ(SpecialFolderReportLines(list),
               Report({"User Specific, Private Folders", kDashes, "", "No CSIDL equivalent", kDesktopGuid,
-                      "Current path: " + desktop, SystemShort(desktop), "Default path: " + defaultPath,
-                      SystemShort(defaultPath), ""}));
+                      "Current path: " + desktop, test::SystemShortForm(desktop), "Default path: " + defaultPath,
+                      test::SystemShortForm(defaultPath), ""}));
 }
 
 TEST_F(SpecialFolderReport, AFolderWithoutCurrentPathWritesNothing) {
@@ -137,12 +131,12 @@ TEST_F(SpecialFolderReport, ANumberWithoutNameAndPathsThatDoNotExist) {
     const std::string defaultPath = TableFolderPath(csidl, SHGFP_TYPE_DEFAULT);
     ASSERT_NE(path, "");
     ASSERT_NE(defaultPath, "");
-    ASSERT_EQ(SystemShort(defaultPath), "");
+    ASSERT_EQ(test::SystemShortForm(defaultPath), "");
     TZemCSIDLGUIDList2 list(FolderSource::CsidlTable);
     list.AddItem({csidl, FOLDERID_ControlPanelFolder, kCategoryCommon});
     EXPECT_EQ(SpecialFolderReportLines(list),
               Report({"Public Folders", kDashes, "", "  (0x4003)", kControlPanelGuid, "Current path: " + path,
-                      SystemShort(path), "Default path: " + defaultPath, "Nonexisting default path.", ""}));
+                      test::SystemShortForm(path), "Default path: " + defaultPath, "Nonexisting default path.", ""}));
 }
 
 TEST_F(SpecialFolderReport, EachCategoryHeadingOpensOnlyOnce) {
@@ -171,7 +165,7 @@ TEST_F(SpecialFolderReport, EachCategoryHeadingOpensOnlyOnce) {
 TEST_F(SpecialFolderReport, TheTemporaryFolderBlockShowsTheLongFormAndTheSystemsText) {
     const test::TempFolder temp;
     const std::string folder = temp.MakeFolder("Temporary Files With A Long Name");
-    const std::string shortForm = SystemShort(folder);
+    const std::string shortForm = test::SystemShortForm(folder);
     ASSERT_NE(shortForm, "");
     const ScopedVariable tmp("TMP", shortForm);
     char given[MAX_PATH * 4] = {};
@@ -254,7 +248,7 @@ TEST_F(SpecialFolderReport, EverySystemFolderShowsItsCurrentPathsShortForm) {
     for (size_t i = 0; i + 1 < lines.size(); ++i) {
         if (lines[i].rfind(prefix, 0) != 0 || lines[i - 1] == "This path does not have a fixed GUID") continue;
         ++folders;
-        EXPECT_EQ(lines[i + 1], SystemShort(lines[i].substr(prefix.size()))) << lines[i];
+        EXPECT_EQ(lines[i + 1], test::SystemShortForm(lines[i].substr(prefix.size()))) << lines[i];
     }
     EXPECT_GT(folders, 20);
 }

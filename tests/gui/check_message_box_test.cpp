@@ -345,24 +345,6 @@ protected:
     TTarvelixAppConfig store_;
 };
 
-// Counts the windows this thread tries to create while it lives, and refuses them: a box shown
-// in error then fails at once instead of waiting for an answer that never comes.
-class WindowCounter {
-public:
-    WindowCounter() : hook_(::SetWindowsHookExA(WH_CBT, &Hook, nullptr, ::GetCurrentThreadId())) { count_ = 0; }
-    ~WindowCounter() { ::UnhookWindowsHookEx(hook_); }
-    int Count() const { return count_; }
-
-private:
-    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
-        if (code != HCBT_CREATEWND) return ::CallNextHookEx(nullptr, code, wParam, lParam);
-        ++count_;
-        return 1;
-    }
-    static inline int count_ = 0;
-    HHOOK hook_;
-};
-
 // Each dialog through its own function, with the body that function composes.
 std::pair<std::string, std::function<int()>> Dialog(SuppressibleDialog dialog) {
     switch (dialog) {
@@ -426,7 +408,7 @@ TEST_F(SuppressibleDialogShowTest, TickedBoxStoresNoAndLaterCallsAnswerAtOnce) {
         EXPECT_EQ(Stored(dialog), "NO") << info.title;
         EXPECT_TRUE(store_.DontShow(dialog)) << info.title;
         {
-            WindowCounter windows;
+            test::WindowCounter windows;
             EXPECT_EQ(show(), info.defaultAnswer) << info.title;
             EXPECT_EQ(windows.Count(), 0) << info.title;
         }

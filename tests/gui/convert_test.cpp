@@ -62,12 +62,6 @@ HGLOBAL MakeDrop(const StringList& paths) {
     return memory;
 }
 
-std::string SystemShortForm(const std::string& path) {
-    char buffer[MAX_PATH] = {};
-    ::GetShortPathNameA(path.c_str(), buffer, MAX_PATH);
-    return buffer;
-}
-
 std::string ExpectedConvertText(const std::string& input) {
     const ConversionResult result = ConvertPathInput({input, {}, nullptr});
     std::string text = result.report + "\r\n";
@@ -188,7 +182,7 @@ TEST_F(MainWindowTest, DroppedFilesAreConvertedAndAFailureIsMarked) {
     ClearEditor(form);
     ::SendMessageA(form.Memo1().Handle(), WM_DROPFILES,
                    reinterpret_cast<WPARAM>(MakeDrop({file, temp.Path() + "\\Missing.txt", failing})), 0);
-    const std::string report = BuildShortFormReport(false, {}, SystemShortForm(file), file);
+    const std::string report = BuildShortFormReport(false, {}, test::SystemShortForm(file), file);
     const std::string error = BuildShortFormError(failing, ERROR_FILE_NOT_FOUND);
     EXPECT_EQ(EditorText(form), report + "\r\n\r\n" + error + "\r\n\r\n");
     EXPECT_TRUE(form.FileNameComboBox1().Count() == 0);

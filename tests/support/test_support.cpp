@@ -80,6 +80,12 @@ ScopedVariable::ScopedVariable(std::string name, const char* value) : name_(std:
 
 ScopedVariable::~ScopedVariable() { ::SetEnvironmentVariableA(name_.c_str(), old_ ? old_->c_str() : nullptr); }
 
+std::string SystemShortForm(const std::string& path) {
+    char buffer[MAX_PATH * 4] = {};
+    const DWORD length = ::GetShortPathNameA(path.c_str(), buffer, sizeof(buffer));
+    return length > 0 && length < sizeof(buffer) ? std::string(buffer, length) : std::string();
+}
+
 void PumpMessages(int milliseconds) {
     const DWORD until = ::GetTickCount() + static_cast<DWORD>(milliseconds);
     do {

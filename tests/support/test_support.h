@@ -56,6 +56,29 @@ private:
     std::optional<std::string> old_;
 };
 
+// The system's own short form of a path, empty when it has none: what tests expect.
+std::string SystemShortForm(const std::string& path);
+
+// Counts the windows this thread tries to create while it lives, and refuses them: a box shown
+// in error then fails at once instead of waiting for an answer that never comes.
+class WindowCounter {
+public:
+    WindowCounter() : hook_(::SetWindowsHookExA(WH_CBT, &Hook, nullptr, ::GetCurrentThreadId())) { count_ = 0; }
+    ~WindowCounter() { ::UnhookWindowsHookEx(hook_); }
+    WindowCounter(const WindowCounter&) = delete;
+    WindowCounter& operator=(const WindowCounter&) = delete;
+    int Count() const { return count_; }
+
+private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
+        if (code != HCBT_CREATEWND) return ::CallNextHookEx(nullptr, code, wParam, lParam);
+        ++count_;
+        return 1;
+    }
+    static inline int count_ = 0;
+    HHOOK hook_;
+};
+
 // COM initialised on this thread while the object lives.
 class ComApartment {
 public:
