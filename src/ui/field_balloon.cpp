@@ -2,18 +2,20 @@
 
 #include "ui/edit_balloon.h"
 
+#include <utility>
+
 namespace zem {
 
 void FieldBalloon::Show(HWND field, const std::string& title, const std::string& text, int icon) {
     Hide();
+    shownOn_ = field;
     if (ShowEditBalloon(field, title, text, icon) != 0) return;
     const HWND edit = EditFieldOf(field);
     if (edit == nullptr) return;
-    if (edit != field_) {
+    if (!tooltip_ || tooltip_->Control() != edit) {
         tooltip_ = std::make_unique<TZemTrackingToolTip>(edit);
         tooltip_->EnsureWindow();
         tooltip_->AddTool();
-        field_ = edit;
     }
     tooltip_->SetTitleIcon(static_cast<BYTE>(icon));
     tooltip_->SetTitle(title);
@@ -25,7 +27,7 @@ void FieldBalloon::Show(HWND field, const std::string& title, const std::string&
 
 void FieldBalloon::Hide() {
     ::KillTimer(timerOwner_, timerId_);
-    if (field_ != nullptr) HideEditBalloon(field_);
+    if (shownOn_ != nullptr) HideEditBalloon(std::exchange(shownOn_, nullptr));
     if (tooltip_) tooltip_->Deactivate();
 }
 

@@ -29,7 +29,7 @@ public:
 private:
     HWND timerOwner_ = nullptr;
     UINT_PTR timerId_ = 0;
-    HWND field_ = nullptr;
+    HWND shownOn_ = nullptr;  // the field of the balloon shown last, whichever kind it was
     std::unique_ptr<TZemTrackingToolTip> tooltip_;
 };
 
