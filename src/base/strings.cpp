@@ -52,6 +52,15 @@ std::string_view TrimRight(std::string_view text) {
 
 std::string_view Trim(std::string_view text) { return TrimRight(TrimLeft(text)); }
 
+std::string Quoted(const std::string& text) {
+    std::string result = "\"";
+    for (char c : text) {
+        if (c == '"') result += '"';
+        result += c;
+    }
+    return result + "\"";
+}
+
 std::string ResFilterString(UINT id) {
     std::string filter = ResString(id);
     for (char& c : filter) {

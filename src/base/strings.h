@@ -27,6 +27,9 @@ std::string_view TrimLeft(std::string_view text);
 std::string_view TrimRight(std::string_view text);
 std::string_view Trim(std::string_view text);
 
+// The text in double quotes, every double quote inside it doubled.
+std::string Quoted(const std::string& text);
+
 // A file dialog's filter from a string resource whose pairs are separated by "|".
 std::string ResFilterString(UINT id);
 

@@ -22,15 +22,6 @@ std::string FormatError(UINT id, const std::string& path, uint32_t code) {
 
 }  // namespace
 
-std::string Quoted(const std::string& text) {
-    std::string result = "\"";
-    for (char c : text) {
-        if (c == '"') result += '"';
-        result += c;
-    }
-    return result + "\"";
-}
-
 std::string BuildShortFormReport(bool environment, const std::string& input, const std::string& shortPath,
                                  const std::string& longPath) {
     const std::string longPart = kLineBreak + Quoted(longPath);

@@ -11,9 +11,6 @@
 
 namespace zem {
 
-// The text in double quotes, every double quote inside it doubled.
-std::string Quoted(const std::string& text);
-
 // "...equivalent of the file system path" (or "of the environment string (input) path")
 // followed by the quoted long form, then the short form.
 std::string BuildShortFormReport(bool environment, const std::string& input, const std::string& shortPath,

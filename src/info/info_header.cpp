@@ -37,15 +37,6 @@ std::string LocaleText(LocaleFormatFn format, DWORD flags, const SYSTEMTIME& tim
 
 }  // namespace
 
-std::string QuotedPath(const std::string& path) {
-    std::string quoted = "\"";
-    for (const char c : path) {
-        if (c == '"') quoted += '"';
-        quoted += c;
-    }
-    return quoted + "\"";
-}
-
 std::string LocalDateTimeText(const SYSTEMTIME& time) {
     return LocaleText(::GetDateFormatA, DATE_SHORTDATE, time) + " " + LocaleText(::GetTimeFormatA, 0, time);
 }
@@ -65,7 +56,7 @@ std::string TimeZoneNameText(DWORD zoneId, const TIME_ZONE_INFORMATION& zone) {
 StringList InfoHeaderLines(const InfoHeaderFacts& facts) {
     StringList lines;
     lines.push_back(ResString(IDS_INFO_PRODUCT_LINE));
-    lines.push_back(ResString(IDS_INFO_GENERATED_BY) + QuotedPath(facts.executablePath));
+    lines.push_back(ResString(IDS_INFO_GENERATED_BY) + Quoted(facts.executablePath));
     if (facts.isWow64) lines.push_back(ResString(IDS_INFO_WOW64_LINE));
     std::string version = Format(ResString(IDS_INFO_WINDOWS_VERSION).c_str(), static_cast<int>(facts.majorVersion),
                                  static_cast<int>(facts.minorVersion), static_cast<int>(facts.buildNumber));

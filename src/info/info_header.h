@@ -30,8 +30,6 @@ StringList InfoHeaderLines(const InfoHeaderFacts& facts);
 // The same lines joined by CR LF, without a break after the last.
 std::string InfoHeaderText(const InfoHeaderFacts& facts);
 
-// A path in double quotes, a quote inside it doubled.
-std::string QuotedPath(const std::string& path);
 // Short date and long time of the user's locale, separated by a blank.
 std::string LocalDateTimeText(const SYSTEMTIME& time);
 // The name of the time zone in effect for a GetTimeZoneInformation result; empty for neither.

@@ -65,8 +65,8 @@ TEST(InfoHeaderLines, DoubleAQuoteInsideTheProgramPath) {
     InfoHeaderFacts facts = SampleFacts();
     facts.executablePath = "C:\\Odd\"Name\\100% sure\\x.exe";
     EXPECT_EQ(InfoHeaderLines(facts)[1], "Output was/is generated in/by \"C:\\Odd\"\"Name\\100% sure\\x.exe\"");
-    EXPECT_EQ(QuotedPath(""), "\"\"");
-    EXPECT_EQ(QuotedPath("\"\""), "\"\"\"\"\"\"");
+    EXPECT_EQ(Quoted(""), "\"\"");
+    EXPECT_EQ(Quoted("\"\""), "\"\"\"\"\"\"");
 }
 
 TEST(InfoHeaderText, JoinsTheLinesWithoutABreakAfterTheLast) {
