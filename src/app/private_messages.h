@@ -3,11 +3,13 @@
 
 #include <windows.h>
 
+#include "info/url_info.h"
+
 namespace zem {
 
 inline constexpr UINT UM_COMBO_CHANGED = WM_USER + 0x100;           // 0x500, wParam: the combo box
 inline constexpr UINT UM_NEW_OUTPUT_FILE = WM_USER + 0x10A;         // 0x50A
 inline constexpr UINT UM_DROP_CONVERSION_FAILED = WM_USER + 0x10E;  // 0x50E, wParam: line of the last failure
-inline constexpr UINT UM_URL_THREAD_DONE = WM_USER + 0x1FF;         // 0x5FF, wParam: 1 opened, 0 failed
+inline constexpr UINT UM_URL_THREAD_DONE = kURLThreadDoneMessage;    // 0x5FF, wParam: 1 opened, 0 failed
 
 }  // namespace zem
