@@ -1,5 +1,5 @@
-// Benchmarks of the reports that do the most work: converting dropped files and listing the
-// special folders, each against the bare system calls it makes, measured in the same run.
+// Benchmarks of the operations that do the most work: converting dropped files, listing the
+// special folders, loading and saving big documents, each against the bare system calls.
 #include <ole2.h>
 #include <shlobj.h>
 #include <shobjidl.h>
@@ -90,12 +90,14 @@ int main(int argc, char** argv) {
     std::setvbuf(stdout, nullptr, _IONBF, 0);
     ::OleInitialize(nullptr);
     const int folders = argc > 1 ? std::atoi(argv[1]) : 50;
+    const int documentLines = argc > 2 ? std::atoi(argv[2]) : 80000;
     if (folders > 0) {
         std::printf("Creating %d files with long names in %d folders ...\n", folders * 200, folders);
         const zem::bench::LongNameTree tree(folders, 200);
         zem::bench::BenchDroppedFiles(tree.Files());
     }
     zem::bench::BenchSpecialFolders();
+    if (documentLines > 0) zem::bench::BenchDocumentFiles(documentLines);
     ::OleUninitialize();
     return 0;
 }

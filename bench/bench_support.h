@@ -37,4 +37,7 @@ void PumpMessages();
 
 void PrintRatio(const char* name, double program, double bare, double target);
 
+// Loading and saving an output document of `lines` lines, ANSI and UTF-16LE.
+void BenchDocumentFiles(int lines);
+
 }  // namespace zem::bench

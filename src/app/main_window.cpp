@@ -3,6 +3,7 @@
 #include <shlwapi.h>
 #include <windowsx.h>
 
+#include "app/help_contexts.h"
 #include "app/private_messages.h"
 #include "info/info_header.h"
 #include "base/system.h"
@@ -66,6 +67,7 @@ void TForm1::OnCreate() {
     config_ = std::make_unique<TTarvelixAppConfig>();
     fieldBalloon_.SetTimer(Handle(), IDT_FIELDBALLOONTIMER);
     URLInfo.Clear();
+    ::SetWindowContextHelpId(Handle(), kMainWindowHelpContext);
     // Registering the text drop targets of the path box and the search box comes with text drag and drop.
 }
 
@@ -92,7 +94,10 @@ void TForm1::OnShow() {
     StartWithCommandLine();
     AssignZoomOutShortcut();
     UpdateReadOnlyDependentCommands();
-    for (UINT id : {MMFileSaveOutputAs, MMFileNew, MMFileLoad}) SetMenuEnabled(id, true);
+    for (UINT id : {MMFileSaveOutputAs, MMFileNew, MMFileLoad, MMHelpHelp, MMHelpHomePage,
+                    MMHelpCheckForUpdates}) {
+        SetMenuEnabled(id, true);
+    }
     // The start-up notice about 8.3 name creation comes with the 8.3 settings.
 }
 
@@ -152,8 +157,9 @@ void TForm1::StartWithCommandLine() {
         }
         RebuildRecentFilesMenu();
     }
+    UpdateHistoryClearCommands();
     RestoreZoom(Config()->ZoomFactor());
-    if (result != 0) ShowDocumentError(IDS_LOAD_ERROR, startFile, result);
+    if (result != 0) ShowDocumentError(IDS_LOAD_ERROR, startFile, result, kLoadErrorHelpContext);
 }
 
 void TForm1::AssignZoomOutShortcut() {
@@ -294,8 +300,13 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             FollowBalloonTip();
             break;
         case WM_HELP:
-            return TRUE;  // help requests are answered by the help viewer once it is built
+            OnHelpRequest(*reinterpret_cast<const HELPINFO*>(lParam));
+            return TRUE;  // the platform's own help is never called
         default:
+            if (message == CommonDialogHelpMessage()) {
+                ShowHelpTopic(dialogHelpContext_);
+                return 0;
+            }
             if (message >= UM_COMBO_CHANGED && message <= UM_URL_THREAD_DONE) {
                 OnPrivateMessage(message, wParam);
                 return 0;

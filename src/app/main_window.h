@@ -14,10 +14,12 @@
 #include "base/unique.h"
 #include "base/window.h"
 #include "config/app_config.h"
+#include "config/suppressible_dialogs.h"
 #include "config/recent_files.h"
 #include "editor/editor_balloon.h"
 #include "editor/editor_hook.h"
 #include "editor/report_output.h"
+#include "info/help.h"
 #include "info/url_info.h"
 #include "ui/field_balloon.h"
 
@@ -95,6 +97,17 @@ public:
     uint32_t SaveDocumentAs(const std::string& path, bool unicode);
     void NewOutputFile();
     void LoadFile();
+    void PrintOutput();
+    void UpdateHistoryClearCommands();
+    // Help and online access.
+    void ShowHelp();
+    void ShowHelpTopic(DWORD context);
+    void OpenTarvelixHomePage();
+    void CheckForUpdates();
+    // The About dialog's consent question for a link; true when the user allows going online.
+    bool OnAboutDlgLinkClick(const std::string& address);
+    // Replaces the platform's help viewer (tests record the requests instead).
+    void UseHelpViewer(std::unique_ptr<HelpViewer> viewer);
     void SaveOutputAs();
     void SetDocumentFileName(const std::string& path);
     void UpdateReadOnlyDependentCommands();
@@ -144,7 +157,12 @@ private:
     void RegisterCommands();
     void AddToConvertedPaths(const std::string& input);
     void ShowInvalidPathBalloon();
-    void ShowDocumentError(UINT format, const std::string& path, uint32_t error);
+    void ShowDocumentError(UINT format, const std::string& path, uint32_t error, DWORD helpContext);
+    // The error box with the document shown as `shownName` rather than its compacted path.
+    void ShowNamedDocumentError(UINT format, const std::string& shownName, uint32_t error, DWORD helpContext);
+    HelpViewer& Help();
+    void OnHelpRequest(const HELPINFO& request);
+    void GoOnline(OnlineStep step);
     void StoreGoToHistory();
     void OnMemoChange();
     bool AskBeforeLoading();
@@ -170,6 +188,9 @@ private:
     FieldBalloon fieldBalloon_;
     KeyboardShortcuts shortcuts_;
     UniqueHModule richEditLibrary_;
+    std::unique_ptr<HelpViewer> helpViewer_;
+    // The help context of the common dialog being shown, for its Help button.
+    DWORD dialogHelpContext_ = 0;
     UniqueGdiObject memoFont_;
     UniqueHMenu popupMenuOwner_;
     HMENU mainMenu_ = nullptr;

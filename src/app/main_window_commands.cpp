@@ -22,6 +22,11 @@ void TForm1::RegisterCommands() {
     commands_.Register(MMFileNew, [this] { NewOutputFile(); });
     commands_.Register(MMFileLoad, [this] { LoadFile(); });
     commands_.Register(MMFileSaveOutputAs, [this] { SaveOutputAs(); });
+    commands_.Register(MMFilePrint, [this] { PrintOutput(); });
+    commands_.Register(MMHistClearFileNames, [this] { ClearFileNamesList(); });
+    commands_.Register(MMHelpHelp, [this] { ShowHelp(); });
+    commands_.Register(MMHelpHomePage, [this] { OpenTarvelixHomePage(); });
+    commands_.Register(MMHelpCheckForUpdates, [this] { CheckForUpdates(); });
     commands_.Register(MMZoomIn, [this] { ZoomIn(); });
     commands_.Register(MMZoomOut, [this] { ZoomOut(); });
     for (const auto& level : ZoomLevels()) {

@@ -48,6 +48,7 @@ void TForm1::AddToConvertedPaths(const std::string& input) {
     const ComboBox findBox = FindEdit1();
     const std::string addPaths = ResString(IDS_ADD_CONVERTED_PATHS);
     if (pathBox.Count() > 0 && findBox.IndexOf(addPaths) < 0) findBox.Add(addPaths);
+    UpdateHistoryClearCommands();
 }
 
 void TForm1::ShowConversionError(uint32_t error) {
@@ -87,7 +88,7 @@ void TForm1::OnFileNameComboBoxChange() {
 
 void TForm1::ClearFileNamesList() {
     FileNameComboBox1().Clear();
-    // The History menu is refreshed here once it lists the histories.
+    UpdateHistoryClearCommands();
     const ComboBox findBox = FindEdit1();
     const int addIndex = findBox.IndexOf(ResString(IDS_ADD_CONVERTED_PATHS));
     if (addIndex >= 0) findBox.Delete(addIndex);

@@ -1,6 +1,7 @@
 // The main window's controls: creation, initial states and layout.
 #include "app/main_window.h"
 
+#include "app/help_contexts.h"
 #include "base/system.h"
 #include "resource.h"
 
@@ -51,6 +52,7 @@ HWND TForm1::CreateChild(HWND parent, const char* className, const std::string& 
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleA(nullptr),
                                    nullptr);
     ::SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    ::SetWindowContextHelpId(child, HelpContextOfControl(id));
     return child;
 }
 
@@ -87,7 +89,7 @@ void TForm1::CreateControls() {
 
     // The find panel, hidden at start.
     findPanel_ = CreateChild(Handle(), kPanelClass, "", WS_CLIPSIBLINGS, IDC_FINDPANEL1, WS_EX_CONTROLPARENT);
-    findLabel_ = CreateChild(findPanel_, "STATIC", ResString(IDS_FIND_LABEL), WS_VISIBLE | SS_LEFT, 0);
+    findLabel_ = CreateChild(findPanel_, "STATIC", ResString(IDS_FIND_LABEL), WS_VISIBLE | SS_LEFT, IDC_FINDLABEL1);
     findEdit_ = CreateChild(findPanel_, "COMBOBOX", "", comboStyle, IDC_FINDEDIT1);
     searchDownButton_ = CreateChild(findPanel_, "BUTTON", ResString(IDS_NEXT_BUTTON),
                                     visibleTab | BS_PUSHBUTTON | WS_DISABLED, IDC_SEARCHDIRDOWNBUTTON1);

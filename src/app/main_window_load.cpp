@@ -5,6 +5,7 @@
 #include <commdlg.h>
 #include <dlgs.h>
 
+#include "app/help_contexts.h"
 #include "editor/document_file.h"
 #include "resource.h"
 
@@ -35,6 +36,8 @@ UINT_PTR CALLBACK OpenDialogHook(HWND child, UINT message, WPARAM, LPARAM lParam
     if (message == WM_NOTIFY && settings != nullptr) {
         const auto* notify = reinterpret_cast<const OFNOTIFYA*>(lParam);
         if (notify->hdr.code == CDN_SELCHANGE) OnOpenFileDlgSelChange(::GetParent(child), *settings);
+        // With a hook the dialog asks the hook, not the owner, for help.
+        if (notify->hdr.code == CDN_HELP) ::SendMessageA(settings->hwndOwner, CommonDialogHelpMessage(), 0, 0);
     }
     return 0;
 }
@@ -55,15 +58,17 @@ void TForm1::LoadFile() {
     dialog.lpstrFile = name.data();
     dialog.nMaxFile = static_cast<DWORD>(name.size());
     dialog.lpstrTitle = title.c_str();
-    dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_EXPLORER | OFN_ENABLESIZING | OFN_ENABLEHOOK;
+    dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_EXPLORER | OFN_ENABLESIZING | OFN_ENABLEHOOK |
+                   OFN_SHOWHELP;
     dialog.lpfnHook = OpenDialogHook;
+    dialogHelpContext_ = kOpenDialogHelpContext;
     if (!::GetOpenFileNameA(&dialog)) return;
     const std::string path = name.c_str();
     const bool readOnly = (dialog.Flags & OFN_READONLY) != 0 || HasReadOnlyAttribute(path);
     Memo1().SetReadOnly(readOnly);
     StoreGoToHistory();
     if (const uint32_t error = LoadDocumentFile(path, readOnly); error != 0) {
-        ShowDocumentError(IDS_LOAD_ERROR, path, error);
+        ShowDocumentError(IDS_LOAD_ERROR, path, error, kLoadErrorHelpContext);
         return;
     }
     FinishDocumentLoad(path);
@@ -76,6 +81,7 @@ void TForm1::FinishDocumentLoad(const std::string& path) {
     if (index < 0) RecentFiles()->InsertUniqueAt(0, path);
     if (RecentFiles()->Count() > 0) ShowLineNumbersOf((*RecentFiles())[0]);
     RebuildRecentFilesMenu();
+    UpdateHistoryClearCommands();
 }
 
 }  // namespace zem

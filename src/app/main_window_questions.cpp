@@ -54,7 +54,7 @@ void TForm1::ReplaceDocument() {
     SetDocumentFileName({});
     SetMenuEnabled(MMFileSaveOutput, false);
     LineNumComboBox1().Clear();
-    // The History menu's Clear List items follow their boxes once the History menu is built.
+    UpdateHistoryClearCommands();
 }
 
 }  // namespace zem

@@ -1,6 +1,7 @@
 // Loading output files into the document, and the Recent submenu of the File menu.
 #include "app/main_window.h"
 
+#include "app/help_contexts.h"
 #include "base/status_codes.h"
 #include "editor/document_file.h"
 #include "engine/path_forms.h"
@@ -34,12 +35,24 @@ uint32_t TForm1::LoadDocumentFile(const std::string& path, bool readOnly) {
     return 0;
 }
 
-void TForm1::ShowDocumentError(UINT format, const std::string& path, uint32_t error) {
-    const std::string text = Format(ResString(format).c_str(), CompactPath(path).c_str(), "\r\n",
-                                    static_cast<int32_t>(error), error) +
-                             "\r\n" + SystemErrorText(error);
-    // Help opens the box's topic once the help viewer is part of the program.
-    ::MessageBoxA(Handle(), text.c_str(), ResString(IDS_ERROR_TITLE).c_str(), MB_OK | MB_HELP | MB_ICONERROR);
+void TForm1::ShowDocumentError(UINT format, const std::string& path, uint32_t error, DWORD helpContext) {
+    ShowNamedDocumentError(format, CompactPath(path), error, helpContext);
+}
+
+void TForm1::ShowNamedDocumentError(UINT format, const std::string& shownName, uint32_t error, DWORD helpContext) {
+    const std::string text =
+        Format(ResString(format).c_str(), shownName.c_str(), "\r\n", static_cast<int32_t>(error), error) + "\r\n" +
+        SystemErrorText(error);
+    const std::string title = ResString(IDS_ERROR_TITLE);
+    // The box's Help button sends WM_HELP with this context to the window.
+    MSGBOXPARAMSA box{};
+    box.cbSize = sizeof(box);
+    box.hwndOwner = Handle();
+    box.lpszText = text.c_str();
+    box.lpszCaption = title.c_str();
+    box.dwStyle = MB_OK | MB_HELP | MB_ICONERROR;
+    box.dwContextHelpId = helpContext;
+    ::MessageBoxIndirectA(&box);
 }
 
 // Merges the go-to box's line numbers into the current file's recent entry.
@@ -56,7 +69,7 @@ void TForm1::ShowLineNumbersOf(const TTarvRecentEditorFileItem& entry) {
 
 void TForm1::LoadRecentFile(int index) {
     if (index < 0 || index >= RecentFiles()->Count()) {
-        ShowDocumentError(IDS_LOAD_RECENT_ERROR, {}, ErrNoRecentEntry);
+        ShowDocumentError(IDS_LOAD_RECENT_ERROR, {}, ErrNoRecentEntry, kLoadRecentErrorHelpContext);
         return;
     }
     StoreGoToHistory();
@@ -65,7 +78,7 @@ void TForm1::LoadRecentFile(int index) {
     const uint32_t error = LoadDocumentFile(path, readOnly);
     if (error != 0) {
         SetMenuEnabled(MMRecentFileFirst + static_cast<UINT>(index), false);
-        ShowDocumentError(IDS_LOAD_RECENT_ERROR, path, error);
+        ShowDocumentError(IDS_LOAD_RECENT_ERROR, path, error, kLoadRecentErrorHelpContext);
         return;
     }
     Memo1().SetReadOnly(readOnly);
@@ -73,7 +86,7 @@ void TForm1::LoadRecentFile(int index) {
     RecentFiles()->Move(index, 0);
     RebuildRecentFilesMenu();
     ShowLineNumbersOf((*RecentFiles())[0]);
-    // The History menu's Clear List items follow their boxes once the History menu is built.
+    UpdateHistoryClearCommands();
 }
 
 void TForm1::RebuildRecentFilesMenu() {

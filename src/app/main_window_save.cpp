@@ -3,6 +3,7 @@
 
 #include <commdlg.h>
 
+#include "app/help_contexts.h"
 #include "editor/document_file.h"
 #include "engine/path_forms.h"
 #include "resource.h"
@@ -30,7 +31,7 @@ uint32_t TForm1::SaveDocumentAs(const std::string& path, bool unicode) {
     const uint32_t error = SaveEditorToFile(memo_, path, unicode ? TextFormat::Utf16 : TextFormat::Ansi);
     if (error != 0) {
         SetMenuEnabled(MMFileSaveOutput, true);
-        ShowDocumentError(IDS_SAVE_ERROR, path, error);
+        ShowDocumentError(IDS_SAVE_ERROR, path, error, kSaveDialogHelpContext);
         return error;
     }
     SetMenuEnabled(MMFileSaveOutput, false);
@@ -62,7 +63,9 @@ void TForm1::SaveOutputAs() {
     dialog.nMaxFile = static_cast<DWORD>(name.size());
     dialog.lpstrTitle = title.c_str();
     dialog.lpstrDefExt = "txt";
-    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER | OFN_ENABLESIZING;
+    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER | OFN_ENABLESIZING |
+                   OFN_SHOWHELP;
+    dialogHelpContext_ = kSaveDialogHelpContext;
     if (!::GetSaveFileNameA(&dialog)) return;
     const std::string path = name.c_str();
     saveAsName_ = path;

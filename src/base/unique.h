@@ -77,6 +77,8 @@ inline void ReleasePidl(PIDLIST_ABSOLUTE pidl) noexcept { ::CoTaskMemFree(pidl);
 inline void ReleaseMenu(HMENU menu) noexcept { ::DestroyMenu(menu); }
 inline void ReleaseAccel(HACCEL accel) noexcept { ::DestroyAcceleratorTable(accel); }
 inline void ReleaseIcon(HICON icon) noexcept { ::DestroyIcon(icon); }
+inline void ReleaseGlobal(HGLOBAL memory) noexcept { ::GlobalFree(memory); }
+inline void ReleaseDC(HDC dc) noexcept { ::DeleteDC(dc); }
 
 using UniqueHKey = Unique<HandleTraits<HKEY, nullptr, CloseHKey>>;
 using UniqueHandle = Unique<HandleTraits<HANDLE, nullptr, CloseHandleValue>>;
@@ -89,5 +91,7 @@ using UniqueHMenu = Unique<HandleTraits<HMENU, nullptr, ReleaseMenu>>;
 using UniqueHAccel = Unique<HandleTraits<HACCEL, nullptr, ReleaseAccel>>;
 using UniqueHIcon = Unique<HandleTraits<HICON, nullptr, ReleaseIcon>>;
 using UniqueGdiObject = Unique<GdiObjectTraits>;
+using UniqueHGlobal = Unique<HandleTraits<HGLOBAL, nullptr, ReleaseGlobal>>;
+using UniqueHdc = Unique<HandleTraits<HDC, nullptr, ReleaseDC>>;
 
 }  // namespace zem

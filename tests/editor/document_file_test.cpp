@@ -135,5 +135,31 @@ TEST_F(DocumentFile, AFailedSaveLeavesThePreviousFileIntact) {
     EXPECT_FALSE(leftovers);  // no temporary file stays behind
 }
 
+TEST_F(DocumentFile, LockedBinaryAndOverlongFilesEndInACodeOrAText) {
+    const std::string locked = temp_.MakeFile("Locked.txt", "held by another program");
+    {
+        const UniqueFileHandle holder(
+            ::CreateFileA(locked.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(holder);
+        try {
+            Load(locked);
+            ADD_FAILURE() << "a locked file must not load";
+        } catch (const AppError& error) {
+            EXPECT_EQ(std::string(error.what()), "Cannot open file " + locked);
+        }
+        ::SetWindowTextA(editor_, "kept");
+        EXPECT_NE(SaveEditorToFile(editor_, locked, TextFormat::Ansi), 0u);
+    }
+    EXPECT_EQ(ReadBytes(locked), "held by another program");
+
+    std::string binary;
+    for (int i = 0; i < 4096; ++i) binary += static_cast<char>(i * 7 % 256);
+    ASSERT_EQ(Load(temp_.MakeFile("Binary.dat", binary)), 0u);  // shown as far as the control can
+
+    const std::string overlong = temp_.Path() + "\\" + std::string(300, 'n') + ".txt";
+    EXPECT_NE(Load(overlong), 0u);
+    EXPECT_NE(SaveEditorToFile(editor_, overlong, TextFormat::Ansi), 0u);
+}
+
 }  // namespace
 }  // namespace zem

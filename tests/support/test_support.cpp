@@ -128,7 +128,10 @@ std::string TextOf(HWND window) {
 }  // namespace
 
 MessageBoxAnswerer::MessageBoxAnswerer(int button, std::chrono::milliseconds timeout)
-    : button_(button), timeout_(timeout), watcher_([this] { Watch(); }) {}
+    : MessageBoxAnswerer(std::vector<int>{button}, timeout) {}
+
+MessageBoxAnswerer::MessageBoxAnswerer(std::vector<int> buttons, std::chrono::milliseconds timeout)
+    : buttons_(std::move(buttons)), timeout_(timeout), watcher_([this] { Watch(); }) {}
 
 MessageBoxAnswerer::~MessageBoxAnswerer() {
     if (watcher_.joinable()) watcher_.join();
@@ -141,19 +144,33 @@ bool MessageBoxAnswerer::Wait() {
 
 void MessageBoxAnswerer::Watch() {
     const auto deadline = std::chrono::steady_clock::now() + timeout_;
-    while (std::chrono::steady_clock::now() < deadline) {
+    size_t pressed = 0;
+    while (pressed < buttons_.size() && std::chrono::steady_clock::now() < deadline) {
         FoundBox found{::GetCurrentProcessId(), nullptr};
         ::EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&found));
-        if (found.box) {
-            caption_ = TextOf(found.box);
-            // The message text is the box's static control with id 0xFFFF.
-            text_ = TextOf(::GetDlgItem(found.box, 0xFFFF));
-            ::PostMessageA(found.box, WM_COMMAND, MAKEWPARAM(button_, BN_CLICKED), 0);
-            answered_ = true;
-            return;
+        if (!found.box) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            continue;
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        // The message text is the box's static control with id 0xFFFF.
+        texts_.push_back(TextOf(::GetDlgItem(found.box, 0xFFFF)));
+        if (pressed == 0) {
+            caption_ = TextOf(found.box);
+            text_ = texts_.back();
+        }
+        if (buttons_[pressed] == kAskForHelp) {
+            constexpr UINT kKeyF1Message = 0x004D;  // WM_KEYF1, which the system turns into WM_HELP
+            ::PostMessageA(found.box, kKeyF1Message, 0, 0);
+        } else {
+            ::PostMessageA(found.box, WM_COMMAND, MAKEWPARAM(buttons_[pressed], BN_CLICKED), 0);
+        }
+        ++pressed;
+        // The next button waits until this box has closed, or has had time to act.
+        for (int i = 0; i < 25 && ::IsWindow(found.box) && ::IsWindowVisible(found.box); ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
     }
+    answered_ = pressed == buttons_.size();
 }
 
 }  // namespace zem::test

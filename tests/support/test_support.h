@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace zem::test {
 
@@ -97,20 +98,28 @@ void PumpMessages(int milliseconds = 0);
 class MessageBoxAnswerer {
 public:
     explicit MessageBoxAnswerer(int button = IDOK, std::chrono::milliseconds timeout = std::chrono::seconds(10));
+    // Asks the box for help as the F1 key does, in place of a button.
+    static constexpr int kAskForHelp = -1;
+    // Presses the buttons in turn, each on the box shown at that moment (a button that does not
+    // close its box, as Help, leaves it for the next one).
+    explicit MessageBoxAnswerer(std::vector<int> buttons, std::chrono::milliseconds timeout = std::chrono::seconds(10));
     ~MessageBoxAnswerer();
 
-    // Waits for the watcher to finish; true when a box was answered.
+    // Waits for the watcher to finish; true when every button was pressed.
     bool Wait();
+    // The first box's caption and text, and the texts of all boxes in the order met.
     const std::string& Caption() const { return caption_; }
     const std::string& Text() const { return text_; }
+    const std::vector<std::string>& Texts() const { return texts_; }
 
 private:
     void Watch();
 
-    int button_;
+    std::vector<int> buttons_;
     std::chrono::milliseconds timeout_;
     std::string caption_;
     std::string text_;
+    std::vector<std::string> texts_;
     std::atomic<bool> answered_{false};
     std::thread watcher_;
 };
