@@ -76,11 +76,9 @@ void TForm1::OnShow() {
     LayoutControls();
 
     output_.Attach(memo_);
-    ::SendMessageA(memo_, EM_SETEVENTMASK, 0, ::SendMessageA(memo_, EM_GETEVENTMASK, 0, 0) | ENM_CHANGE);
     InsertAppAndLogInfo(output_, IsWow64);
     Memo1().SetModified(false);  // the header alone is no change to save
-    editorHook_.Attach(memo_, {[this](const StringList& paths) { ConvertDroppedFiles(paths); },
-                               [this] { FollowBalloonTip(); }});
+    AttachEditorExtensions();
     // The editor's OLE callback comes with the editor control's other extensions.
     if (Config()->AutoComplete()) {
         // Auto-complete of the path box comes with its own component.
@@ -99,6 +97,30 @@ void TForm1::OnShow() {
         SetMenuEnabled(id, true);
     }
     // The start-up notice about 8.3 name creation comes with the 8.3 settings.
+}
+
+void TForm1::AttachEditorExtensions() {
+    editorHook_.Attach(memo_, {[this](const StringList& paths) { ConvertDroppedFiles(paths); },
+                               [this] { FollowBalloonTip(); }});
+}
+
+void TForm1::RenewEditorForLargeText() {
+    // The control empties a long text in time quadratic in its length, but destroys it at once.
+    constexpr int kLongText = 2000;
+    if (Output().LineCount() < kLongText) return;
+    const uint32_t zoom = Memo1().Zoom();
+    const bool readOnly = Memo1().ReadOnly();
+    const bool focused = ::GetFocus() == memo_;
+    balloon_.reset();
+    editorHook_.Detach();
+    ::DestroyWindow(memo_);
+    CreateMemo();
+    output_.Attach(memo_);
+    AttachEditorExtensions();
+    Memo1().SetZoom(zoom);
+    Memo1().SetReadOnly(readOnly);
+    LayoutControls();
+    if (focused) ::SetFocus(memo_);
 }
 
 void TForm1::RestoreBasePathMenu() {

@@ -150,6 +150,11 @@ private:
 
     // Layout.
     void CreateControls();
+    void CreateMemo();
+    // The editor's drop and scroll hook.
+    void AttachEditorExtensions();
+    // Replaces an editor holding a long text by a new, empty one with the same settings.
+    void RenewEditorForLargeText();
     void LayoutControls();
     HWND CreateChild(HWND parent, const char* className, const std::string& text, DWORD style, int id,
                      DWORD exStyle = 0);

@@ -56,6 +56,21 @@ HWND TForm1::CreateChild(HWND parent, const char* className, const std::string& 
     return child;
 }
 
+// The output editor: a rich-edit control in plain-text mode, in the tab order after the path panel.
+void TForm1::CreateMemo() {
+    memo_ = CreateChild(Handle(), RICHEDIT_CLASSA, "",
+                        WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_NOHIDESEL |
+                            ES_WANTRETURN | ES_SAVESEL,
+                        IDC_MEMO1, WS_EX_CLIENTEDGE);
+    ::SetWindowPos(memo_, panel_, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // Plain-text mode can only be chosen while the control has neither text nor undo history.
+    ::SendMessageA(memo_, EM_EMPTYUNDOBUFFER, 0, 0);
+    ::SendMessageA(memo_, EM_SETTEXTMODE, TM_PLAINTEXT | TM_MULTILEVELUNDO | TM_MULTICODEPAGE, 0);
+    ::SendMessageA(memo_, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+    ::SendMessageA(memo_, WM_SETFONT, reinterpret_cast<WPARAM>(memoFont_.Get()), FALSE);
+    ::SendMessageA(memo_, EM_SETEVENTMASK, 0, ENM_CHANGE | ENM_SELCHANGE);
+}
+
 void TForm1::CreateControls() {
     INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     ::InitCommonControlsEx(&classes);
@@ -72,20 +87,10 @@ void TForm1::CreateControls() {
     convertButton_ = CreateChild(panel_, "BUTTON", ResString(IDS_CONVERT_BUTTON),
                                  visibleTab | BS_PUSHBUTTON | WS_DISABLED, IDC_CONVERTBUTTON1);
 
-    // The output editor: a rich-edit control in plain-text mode.
     richEditLibrary_ = LoadSystemLibrary("riched20.dll");
-    memo_ = CreateChild(Handle(), RICHEDIT_CLASSA, "",
-                        visibleTab | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_NOHIDESEL | ES_WANTRETURN |
-                            ES_SAVESEL,
-                        IDC_MEMO1, WS_EX_CLIENTEDGE);
-    // Plain-text mode can only be chosen while the control has neither text nor undo history.
-    ::SendMessageA(memo_, EM_EMPTYUNDOBUFFER, 0, 0);
-    ::SendMessageA(memo_, EM_SETTEXTMODE, TM_PLAINTEXT | TM_MULTILEVELUNDO | TM_MULTICODEPAGE, 0);
-    ::SendMessageA(memo_, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
     memoFont_.Reset(::CreateFontA(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Tahoma"));
-    ::SendMessageA(memo_, WM_SETFONT, reinterpret_cast<WPARAM>(memoFont_.Get()), FALSE);
-    ::SendMessageA(memo_, EM_SETEVENTMASK, 0, ENM_CHANGE | ENM_SELCHANGE);
+    CreateMemo();
 
     // The find panel, hidden at start.
     findPanel_ = CreateChild(Handle(), kPanelClass, "", WS_CLIPSIBLINGS, IDC_FINDPANEL1, WS_EX_CONTROLPARENT);

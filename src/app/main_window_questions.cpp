@@ -47,6 +47,7 @@ void TForm1::NewOutputFile() {
 }
 
 void TForm1::ReplaceDocument() {
+    RenewEditorForLargeText();
     ::SetWindowTextA(memo_, "");
     InsertAppAndLogInfo(output_, IsWow64);
     Memo1().SetModified(false);

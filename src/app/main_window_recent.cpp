@@ -26,6 +26,7 @@ std::string MenuText(const std::string& text) {
 uint32_t TForm1::LoadDocumentFile(const std::string& path, bool readOnly) {
     const FileProbe probe = ProbeDocumentFile(path);
     if (probe.error != 0) return probe.error;
+    RenewEditorForLargeText();
     if (readOnly) Memo1().SetReadOnly(true);
     const uint32_t error = StreamFileIntoEditor(memo_, path, probe.unicode ? TextFormat::Utf16 : TextFormat::Ansi);
     if (error != 0) return error;

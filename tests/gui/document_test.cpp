@@ -65,3 +65,43 @@ TEST_F(MainWindowTest, AVanishedFileDoesNotKeepTheDocumentReadOnly) {
 
 }  // namespace
 }  // namespace zem::test
+
+namespace zem::test {
+namespace {
+
+// A long text is not emptied line by line: the editor is replaced, its settings kept.
+TEST_F(MainWindowTest, ALongDocumentIsReplacedByANewEditorWithTheSameSettings) {
+    TempFolder temp;
+    std::string longText;
+    for (int line = 0; line < 3000; ++line) longText += "line " + std::to_string(line) + "\r\n";
+    const std::string big = temp.MakeFile("Big.txt", longText);
+    const std::string small = temp.MakeFile("Small.txt", "small text");
+    TForm1& form = Start();
+    ::SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(MMZoom150Pct, 0), 0);
+    const uint32_t zoom = form.Memo1().Zoom();
+    ASSERT_EQ(form.LoadDocumentFile(big, false), 0u);
+    const HWND first = form.Memo1().Handle();
+
+    ASSERT_EQ(form.LoadDocumentFile(small, true), 0u);
+    const HWND second = form.Memo1().Handle();
+    EXPECT_NE(second, first);
+    EXPECT_FALSE(::IsWindow(first));
+    EXPECT_EQ(WindowText(second), "small text");
+    EXPECT_EQ(form.Memo1().Zoom(), zoom);
+    EXPECT_TRUE(form.Memo1().ReadOnly());
+    EXPECT_EQ(::GetDlgCtrlID(second), IDC_MEMO1);
+    EXPECT_EQ(::GetWindow(form.Panel1(), GW_HWNDNEXT), second);  // the tab order is kept
+    RECT area{};
+    ::GetClientRect(second, &area);
+    EXPECT_GT(area.bottom, 50);
+
+    // A short text stays in its editor; the header of a new document goes into it.
+    form.Memo1().SetReadOnly(false);
+    ::SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(MMFileNew, 0), 0);
+    PumpMessages();
+    EXPECT_EQ(form.Memo1().Handle(), second);
+    EXPECT_EQ(WindowText(second).rfind("Zem Tarvelix", 0), 0u);
+}
+
+}  // namespace
+}  // namespace zem::test
