@@ -252,6 +252,7 @@ void TForm1::OnDestroy() {
 void TForm1::OnResize() {
     LayoutControls();
     FollowBalloonTip();
+    OnStatusBarResize();
     ::InvalidateRect(statusBar_, nullptr, TRUE);
 }
 
@@ -259,13 +260,17 @@ void TForm1::OnPrivateMessage(UINT message, WPARAM wParam) {
     switch (message) {
         case UM_COMBO_CHANGED:
             if (reinterpret_cast<HWND>(wParam) == fileNameComboBox_) OnFileNameComboBoxChange();
-            // The search box's change handler comes with the find panel.
+            if (reinterpret_cast<HWND>(wParam) == findEdit_) OnFindTextComboBoxChange();
+            if (reinterpret_cast<HWND>(wParam) == lineNumComboBox_) OnLineNumComboBoxChange();
             break;
         case UM_NEW_OUTPUT_FILE:
             RunCommand(MMFileNew);
             break;
         case UM_DROP_CONVERSION_FAILED:
             ShowEditorErrorBalloon(TTI_ERROR_LARGE, ResString(IDS_DROP_ERROR_TITLE), ResString(IDS_DROP_ERROR_TEXT));
+            break;
+        case UM_EDITOR_CHANGED:
+            OnOutputMemoChange();
             break;
         case UM_URL_THREAD_DONE:
             URLInfo.Clear();
@@ -321,6 +326,14 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_MOVE:
             FollowBalloonTip();
             break;
+        case WM_NOTIFY: {
+            const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+            if (header->hwndFrom == memo_ && header->code == EN_SELCHANGE) {
+                RunGuarded([this] { OnOutputMemoSelChange(); });
+                return 0;
+            }
+            break;
+        }
         case WM_HELP:
             OnHelpRequest(*reinterpret_cast<const HELPINFO*>(lParam));
             return TRUE;  // the platform's own help is never called
@@ -348,6 +361,8 @@ void TForm1::OnCommand(UINT id, UINT code, HWND control) {
             case CBN_KILLFOCUS: OnComboBoxExit(control); break;
             case CBN_EDITCHANGE:
                 if (control == fileNameComboBox_) OnFileNameComboBoxChange();
+                if (control == findEdit_) OnFindTextComboBoxChange();
+                if (control == lineNumComboBox_) OnLineNumComboBoxChange();
                 break;
             case CBN_SELCHANGE:
                 // The edit field shows the chosen item only after this notification.
@@ -363,8 +378,19 @@ void TForm1::OnCommand(UINT id, UINT code, HWND control) {
         if (code == EN_CHANGE) OnMemoChange();
         return;
     }
+    if (control == lineNumTextEdit_ && (code == EN_SETFOCUS || code == EN_KILLFOCUS)) {
+        RefreshEditCommands(lineNumTextEdit_);
+        return;
+    }
+    if (code != BN_CLICKED) return;
     if (control == convertButton_) RunCommand(MMActionConvert);
     if (control == browseButton_) RunCommand(MMFileBrowse);
+    // The panels' buttons run their commands directly: a hidden panel's button cannot be clicked.
+    if (control == searchDownButton_) RunGuarded([this] { FindNext(); });
+    if (control == searchUpButton_) RunGuarded([this] { FindPrevious(); });
+    if (control == closeFindButton_) RunGuarded([this] { CloseFindPanel(); });
+    if (control == goToButton_) RunGuarded([this] { GoToLineNum(); });
+    if (control == closeGoToButton_) RunGuarded([this] { CloseGoToPanel(); });
 }
 
 void TForm1::RunCommand(UINT id) {

@@ -25,6 +25,14 @@
 
 namespace zem {
 
+// The path selected in the output editor, as the shell commands see it.
+struct SelectedPath {
+    std::wstring path;      // the selection without line breaks
+    std::string ansiPath;   // unquoted, in the ANSI code page
+    bool exists = false;
+    bool isFile = false;
+};
+
 class TForm1 : public Window {
 public:
     TForm1();
@@ -98,6 +106,20 @@ public:
     void NewOutputFile();
     void LoadFile();
     void PrintOutput();
+    // Find and go-to.
+    void Find();
+    void FindNext();
+    void FindPrevious();
+    void CloseFindPanel();
+    void GoToLineNum();
+    void CloseGoToPanel();
+    void ClearSearchTextsList();
+    void ClearGoToLineNumsList();
+    void OnFindTextComboBoxChange();
+    void OnLineNumComboBoxChange();
+    void OnOutputMemoSelChange();
+    void OnStatusBarResize();
+    SelectedPath GetSelectedPath() const;
     void UpdateHistoryClearCommands();
     // Help and online access.
     void ShowHelp();
@@ -168,8 +190,18 @@ private:
     HelpViewer& Help();
     void OnHelpRequest(const HELPINFO& request);
     void GoOnline(OnlineStep step);
+    void SearchOutput(bool forward);
+    void SetMatchPanelWidth(int width);
+    std::wstring WordAtCaret() const;
+    void AddConvertedPathsToSearchHistory();
+    int OutputLineCount() const;
+    int LineNumberInBox() const;
+    bool IsOutputLineNumber(int number) const;
+    std::string OutputLineText(int index) const;
+    void ShowCaretPosition();
     void StoreGoToHistory();
     void OnMemoChange();
+    void OnOutputMemoChange();
     bool AskBeforeLoading();
     bool AskBeforeClosing();
     void ReplaceDocument();
@@ -202,6 +234,8 @@ private:
     HMENU popupMenu_ = nullptr;
     HideableMenuItem currentBasePathItem_;
     bool shown_ = false;
+    bool selectionIsPath_ = false;
+    bool editorRefreshPending_ = false;  // the status bar's note: the selection is an existing path
     std::string saveAsName_ = "ZemFileNameConversionOuput";
     POINT comboDragStart_{};
     POINT fieldDragStart_{};

@@ -23,6 +23,14 @@ void TForm1::RegisterCommands() {
     commands_.Register(MMFileLoad, [this] { LoadFile(); });
     commands_.Register(MMFileSaveOutputAs, [this] { SaveOutputAs(); });
     commands_.Register(MMFilePrint, [this] { PrintOutput(); });
+    commands_.Register(MMEditFind, [this] { Find(); });
+    commands_.Register(MMEditFindNext, [this] { FindNext(); });
+    commands_.Register(MMEditFindPrev, [this] { FindPrevious(); });
+    commands_.Register(MMEditCloseFindPanel, [this] { CloseFindPanel(); });
+    commands_.Register(MMEditGoTo, [this] { GoToLineNum(); });
+    commands_.Register(MMEditCloseGoToPanel, [this] { CloseGoToPanel(); });
+    commands_.Register(MMHistClearFindTexts, [this] { ClearSearchTextsList(); });
+    commands_.Register(MMHistClearLineNums, [this] { ClearGoToLineNumsList(); });
     commands_.Register(MMHistClearFileNames, [this] { ClearFileNamesList(); });
     commands_.Register(MMHelpHelp, [this] { ShowHelp(); });
     commands_.Register(MMHelpHomePage, [this] { OpenTarvelixHomePage(); });

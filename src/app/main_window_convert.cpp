@@ -88,10 +88,11 @@ void TForm1::OnFileNameComboBoxChange() {
 
 void TForm1::ClearFileNamesList() {
     FileNameComboBox1().Clear();
-    UpdateHistoryClearCommands();
     const ComboBox findBox = FindEdit1();
     const int addIndex = findBox.IndexOf(ResString(IDS_ADD_CONVERTED_PATHS));
     if (addIndex >= 0) findBox.Delete(addIndex);
+    // After both lists changed, so that the search history's Clear List sees its last item go.
+    UpdateHistoryClearCommands();
 }
 
 void TForm1::SelectFileOrFolder() {

@@ -4,6 +4,7 @@
 #include <commdlg.h>
 
 #include "app/help_contexts.h"
+#include "app/private_messages.h"
 #include "editor/document_file.h"
 #include "engine/path_forms.h"
 #include "resource.h"
@@ -23,6 +24,16 @@ bool HasTextExtension(const std::string& path) {
 
 void TForm1::OnMemoChange() {
     if (!CurrentFileName.empty()) SetMenuEnabled(MMFileSaveOutput, Memo1().Modified());
+    if (editorRefreshPending_) return;
+    editorRefreshPending_ = true;
+    ::PostMessageA(Handle(), UM_EDITOR_CHANGED, 0, 0);
+}
+
+void TForm1::OnOutputMemoChange() {
+    editorRefreshPending_ = false;
+    RefreshEditCommands(memo_);
+    MirrorContextMenu();
+    ::EnableWindow(goToButton_, MenuEnabled(MMEditGoTo));
 }
 
 bool TForm1::SaveSucceeded() const { return !CurrentFileName.empty() && !MenuEnabled(MMFileSaveOutput); }

@@ -10,6 +10,8 @@ namespace zem {
 inline constexpr UINT UM_COMBO_CHANGED = WM_USER + 0x100;           // 0x500, wParam: the combo box
 inline constexpr UINT UM_NEW_OUTPUT_FILE = WM_USER + 0x10A;         // 0x50A
 inline constexpr UINT UM_DROP_CONVERSION_FAILED = WM_USER + 0x10E;  // 0x50E, wParam: line of the last failure
+// Once per burst of editor changes (a report inserts many lines): refresh the editing commands.
+inline constexpr UINT UM_EDITOR_CHANGED = WM_USER + 0x110;          // 0x510
 inline constexpr UINT UM_URL_THREAD_DONE = kURLThreadDoneMessage;    // 0x5FF, wParam: 1 opened, 0 failed
 
 }  // namespace zem

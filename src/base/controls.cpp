@@ -1,5 +1,7 @@
 #include "base/controls.h"
 
+#include <algorithm>
+
 namespace zem {
 
 std::string WindowText(HWND window) {
@@ -52,6 +54,34 @@ void ComboBox::Insert(int index, const std::string& text) const {
 int RichEdit::TextLength() const {
     GETTEXTLENGTHEX request{GTL_NUMCHARS | GTL_PRECISE, CP_ACP};
     return static_cast<int>(::SendMessageA(handle_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&request), 0));
+}
+
+namespace {
+
+// The text or the selection in UTF-16: the code page is named, whichever class the control has.
+std::wstring WideTextOf(HWND editor, size_t length, DWORD flags) {
+    std::wstring text(length + 1, L'\0');
+    GETTEXTEX request{static_cast<DWORD>(text.size() * sizeof(wchar_t)), flags, 1200, nullptr, nullptr};
+    const auto copied = static_cast<size_t>(
+        ::SendMessageA(editor, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request), reinterpret_cast<LPARAM>(text.data())));
+    text.resize(std::min(copied, length));
+    return text;
+}
+
+}  // namespace
+
+std::wstring RichEdit::WideText() const {
+    GETTEXTLENGTHEX request{GTL_NUMCHARS | GTL_PRECISE, 1200};
+    const auto length =
+        static_cast<size_t>(::SendMessageA(handle_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&request), 0));
+    return WideTextOf(handle_, length, GT_DEFAULT);
+}
+
+std::wstring RichEdit::SelectedWideText() const {
+    CHARRANGE range{};
+    GetSelection(range);
+    if (range.cpMax <= range.cpMin) return {};
+    return WideTextOf(handle_, static_cast<size_t>(range.cpMax - range.cpMin), GT_SELECTION);
 }
 
 void RichEdit::SetSelection(LONG start, LONG end) const {

@@ -71,6 +71,10 @@ public:
     bool CanUndo() const { return ::SendMessageA(handle_, EM_CANUNDO, 0, 0) != 0; }
     bool CanRedo() const { return ::SendMessageA(handle_, EM_CANREDO, 0, 0) != 0; }
     int TextLength() const;
+    // The whole text in UTF-16, paragraphs ending in a CR, so that indexes are character positions.
+    std::wstring WideText() const;
+    // The selected text in UTF-16, as WideText delivers it.
+    std::wstring SelectedWideText() const;
     void GetSelection(CHARRANGE& range) const { ::SendMessageA(handle_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range)); }
     void SetSelection(LONG start, LONG end) const;
 

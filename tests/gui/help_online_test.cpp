@@ -174,7 +174,7 @@ TEST_F(MainWindowTest, ClearListFollowsThePathHistory) {
     Click(form, MMHistClearFileNames);
     EXPECT_EQ(form.FileNameComboBox1().Count(), 0);
     EXPECT_FALSE(form.MenuEnabled(MMHistClearFileNames));
-    EXPECT_FALSE(form.MenuEnabled(MMHistClearFindTexts));  // its command comes with the find panel
+    EXPECT_FALSE(form.MenuEnabled(MMHistClearFindTexts));  // its only item, the pseudo entry, went too
 }
 
 }  // namespace

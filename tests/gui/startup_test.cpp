@@ -47,10 +47,15 @@ TEST_F(MainWindowTest, StartsWithDefaultsOnAnEmptyStore) {
         EXPECT_FALSE(form.MenuChecked(id));
     }
 
-    EXPECT_EQ(form.StatusBar1().Text(0), "Line:");
-    EXPECT_EQ(form.StatusBar1().Text(1), "Col:");
+    // Writing the header moved the caret, and the panels followed it.
+    CHARRANGE caret{};
+    form.Memo1().GetSelection(caret);
+    const auto line = ::SendMessageA(form.Memo1().Handle(), EM_EXLINEFROMCHAR, 0, caret.cpMax);
+    const auto column = caret.cpMax - ::SendMessageA(form.Memo1().Handle(), EM_LINEINDEX, line, 0);
+    EXPECT_EQ(form.StatusBar1().Text(0), "Line: " + std::to_string(line + 1));
+    EXPECT_EQ(form.StatusBar1().Text(1), "Col: " + std::to_string(column + 1));
     EXPECT_EQ(form.StatusBar1().Text(2), "No matches");
-    EXPECT_EQ(form.StatusBar1().Text(3), "Path:");
+    EXPECT_EQ(form.StatusBar1().Text(3), "Path: ");
     EXPECT_EQ(form.FileNameComboBox1().Count(), 0);
     // The placeholder needs version 6 of the common controls, which the manifest asks for.
     wchar_t cue[128] = {};
