@@ -92,8 +92,8 @@ void TForm1::OnShow() {
     StartWithCommandLine();
     AssignZoomOutShortcut();
     UpdateReadOnlyDependentCommands();
-    for (UINT id : {MMFileSaveOutputAs, MMFileNew, MMFileLoad, MMHelpHelp, MMHelpHomePage,
-                    MMHelpCheckForUpdates}) {
+    for (UINT id : {MMFileSaveOutputAs, MMFileNew, MMFileLoad, MMHelpHelp, MMHelpHomePage, MMHelpCheckForUpdates,
+                    MMSetBasePath, MMBasePathExeDir}) {
         SetMenuEnabled(id, true);
     }
     // The start-up notice about 8.3 name creation comes with the 8.3 settings.
@@ -125,16 +125,13 @@ void TForm1::RenewEditorForLargeText() {
 
 void TForm1::RestoreBasePathMenu() {
     UserBasePath = Config()->BasePath();
-    const bool hasBasePath = !UserBasePath.empty();
-    currentBasePathItem_.SetVisible(hasBasePath);
-    if (hasBasePath) {
-        SetMenuItemCaption(mainMenu_, MMCurrentBasePath, CompactPath(UserBasePath));
-        SetMenuEnabled(MMCurrentBasePath, true);
-        CheckRadioItem(mainMenu_, MMCurrentBasePath);
-    } else {
-        CheckRadioItem(mainMenu_, MMBasePathExeDir);
+    if (!UserBasePath.empty()) {
+        ShowUserBasePath();
+        return;
     }
-    SetMenuEnabled(MMResetBasePath, hasBasePath);
+    currentBasePathItem_.SetVisible(false);
+    CheckRadioItem(mainMenu_, MMBasePathExeDir);
+    SetMenuEnabled(MMResetBasePath, false);
 }
 
 void TForm1::RestoreHistoryLists() {

@@ -106,6 +106,12 @@ public:
     void NewOutputFile();
     void LoadFile();
     void PrintOutput();
+    // Relative paths and the base path.
+    void CreateRelativePath();
+    void SelectBasePath();
+    void ResetBasePath();
+    void SetBasePathToAppPath();
+    void SetBasePathToUserPath();
     // Find and go-to.
     void Find();
     void FindNext();
@@ -191,6 +197,7 @@ private:
     void OnHelpRequest(const HELPINFO& request);
     void GoOnline(OnlineStep step);
     void SearchOutput(bool forward);
+    void ShowUserBasePath();
     void SetMatchPanelWidth(int width);
     std::wstring WordAtCaret() const;
     void AddConvertedPathsToSearchHistory();

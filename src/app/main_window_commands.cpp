@@ -23,6 +23,11 @@ void TForm1::RegisterCommands() {
     commands_.Register(MMFileLoad, [this] { LoadFile(); });
     commands_.Register(MMFileSaveOutputAs, [this] { SaveOutputAs(); });
     commands_.Register(MMFilePrint, [this] { PrintOutput(); });
+    commands_.Register(MMActionCreateRelPath, [this] { CreateRelativePath(); });
+    commands_.Register(MMSetBasePath, [this] { SelectBasePath(); });
+    commands_.Register(MMResetBasePath, [this] { ResetBasePath(); });
+    commands_.Register(MMBasePathExeDir, [this] { SetBasePathToAppPath(); });
+    commands_.Register(MMCurrentBasePath, [this] { SetBasePathToUserPath(); });
     commands_.Register(MMEditFind, [this] { Find(); });
     commands_.Register(MMEditFindNext, [this] { FindNext(); });
     commands_.Register(MMEditFindPrev, [this] { FindPrevious(); });
