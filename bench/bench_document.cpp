@@ -108,6 +108,10 @@ void BenchDocumentFiles(int lines) {
     const std::string ansi = SampleText(lines);
     std::printf("Loading and saving %d lines (%.1f MiB of ANSI text) ...\n", lines, ansi.size() / 1048576.0);
     BenchOneFormat("ANSI file", std::string(folder) + "ZemBench Document.txt", ansi, false);
+    const std::string searched = std::string(folder) + "ZemBench Searched.txt";
+    WriteBytes(searched, ansi);
+    BenchFind(searched);
+    ::DeleteFileA(searched.c_str());
     BenchOneFormat("UTF-16LE file", std::string(folder) + "ZemBench Unicode Document.txt", Utf16Bytes(ansi), true);
 }
 

@@ -40,4 +40,7 @@ void PrintRatio(const char* name, double program, double bare, double target);
 // Loading and saving an output document of `lines` lines, ANSI and UTF-16LE.
 void BenchDocumentFiles(int lines);
 
+// Find Next with its match count in a loaded document.
+void BenchFind(const std::string& documentPath);
+
 }  // namespace zem::bench

@@ -254,3 +254,5 @@
 
 #include "info_ids.h"
 #include "dialogs_ids.h"
+#include "name_creation_ids.h"
+#include "shell_actions_ids.h"

@@ -5,6 +5,7 @@
 
 #include "app/help_contexts.h"
 #include "app/private_messages.h"
+#include "folders/name_creation.h"
 #include "info/info_header.h"
 #include "base/system.h"
 #include "editor/document_file.h"
@@ -63,7 +64,8 @@ void TForm1::OnCreate() {
         ::SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     }
     IsWow64 = QueryIsWow64();
-    PowerShellAvailable = false;  // the PowerShell check comes with the shell actions
+    // Redirection is on at this point, so the 32-bit view of the registry is asked.
+    PowerShellAvailable = zem::PowerShellAvailable(false);
     config_ = std::make_unique<TTarvelixAppConfig>();
     fieldBalloon_.SetTimer(Handle(), IDT_FIELDBALLOONTIMER);
     URLInfo.Clear();
@@ -96,7 +98,7 @@ void TForm1::OnShow() {
                     MMSetBasePath, MMBasePathExeDir}) {
         SetMenuEnabled(id, true);
     }
-    // The start-up notice about 8.3 name creation comes with the 8.3 settings.
+    ShowStartup8Dot3Notice(Handle());
 }
 
 void TForm1::AttachEditorExtensions() {

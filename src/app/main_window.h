@@ -19,6 +19,8 @@
 #include "editor/editor_balloon.h"
 #include "editor/editor_hook.h"
 #include "editor/report_output.h"
+#include "editor/shell_actions.h"
+#include "folders/redirection.h"
 #include "info/help.h"
 #include "info/url_info.h"
 #include "ui/field_balloon.h"
@@ -27,8 +29,7 @@ namespace zem {
 
 // The path selected in the output editor, as the shell commands see it.
 struct SelectedPath {
-    std::wstring path;      // the selection without line breaks
-    std::string ansiPath;   // unquoted, in the ANSI code page
+    std::string path;  // the selection without line breaks, unquoted
     bool exists = false;
     bool isFile = false;
 };
@@ -134,6 +135,8 @@ public:
     void CheckForUpdates();
     // The About dialog's consent question for a link; true when the user allows going online.
     bool OnAboutDlgLinkClick(const std::string& address);
+    // Replaces the shell for the actions on the selected path (tests record instead); null: the shell.
+    void UseShellLauncher(ShellLauncher* launcher);
     // Replaces the platform's help viewer (tests record the requests instead).
     void UseHelpViewer(std::unique_ptr<HelpViewer> viewer);
     void SaveOutputAs();
@@ -188,6 +191,8 @@ private:
                      DWORD exStyle = 0);
 
     void RegisterCommands();
+    void RegisterSystemCommands();
+    void RunShellAction(ShellCommand command);
     void AddToConvertedPaths(const std::string& input);
     void ShowInvalidPathBalloon();
     void ShowDocumentError(UINT format, const std::string& path, uint32_t error, DWORD helpContext);
@@ -233,6 +238,8 @@ private:
     KeyboardShortcuts shortcuts_;
     UniqueHModule richEditLibrary_;
     std::unique_ptr<HelpViewer> helpViewer_;
+    ShellLauncher* shellLauncher_ = nullptr;
+    FileSysRedirection fsRedirection_;
     // The help context of the common dialog being shown, for its Help button.
     DWORD dialogHelpContext_ = 0;
     UniqueGdiObject memoFont_;

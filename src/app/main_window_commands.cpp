@@ -2,12 +2,14 @@
 #include "app/main_window.h"
 
 #include "editor/zoom.h"
+#include "folders/name_creation.h"
 #include "resource.h"
 
 namespace zem {
 
 void TForm1::RegisterCommands() {
     commands_.Register(MMFileExit, [this] { CloseApp(); });
+    RegisterSystemCommands();
     for (UINT id : {MMEditUndo, MMEditRedo, MMEditCut, MMEditCopy, MMEditPaste, MMEditDelete, MMEditSelAll,
                     MMEditClearSel}) {
         commands_.Register(id, [this, id] { RunEditCommand(id); });
@@ -67,7 +69,7 @@ void TForm1::ZoomOut() {
 }
 
 void TForm1::OnMainMenuOptionsClick() {
-    // The 8.3 name-support submenu is refreshed here once the 8.3 settings exist.
+    Update8Dot3Menu(mainMenu_);
     SetMenuEnabled(MMZoomIn, !MenuChecked(MMZoom200Pct));
     SetMenuEnabled(MMZoomOut, !MenuChecked(MMZoom25Pct));
 }

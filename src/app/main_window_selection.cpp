@@ -4,8 +4,6 @@
 
 #include <shlwapi.h>
 
-#include <cstring>
-
 #include "resource.h"
 
 namespace zem {
@@ -25,17 +23,11 @@ bool IsExistingFile(const std::string& path) {
 
 SelectedPath TForm1::GetSelectedPath() const {
     SelectedPath selected;
-    for (const wchar_t c : Memo1().SelectedWideText()) {
-        if (c != L'\r' && c != L'\n') selected.path += c == L'\0' ? L' ' : c;
-    }
-    std::string path = WideToMultiByte(selected.path);
-    if (path.find('"') != std::string::npos && path.size() < 32768) {
-        path.resize(path.size() + 1);
-        ::PathUnquoteSpacesA(path.data());
-        path.resize(std::strlen(path.c_str()));
-    }
-    selected.ansiPath = path;
-    selected.exists = !path.empty() && path.size() < 32768 && ::PathFileExistsA(path.c_str());
+    selected.path = CleanSelectedPath(WideToMultiByte(Memo1().SelectedWideText()));
+    const std::string& path = selected.path;
+    // A zero character would cut the path short for the system: such a path never exists.
+    selected.exists = !path.empty() && path.size() < 32768 && path.find('\0') == std::string::npos &&
+                      ::PathFileExistsA(path.c_str());
     selected.isFile = selected.exists && IsExistingFile(path);
     return selected;
 }

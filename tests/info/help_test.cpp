@@ -36,7 +36,9 @@ TEST(HelpMap, EveryEntryIsATopicOfAPageOfTheHelpFile) {
     EXPECT_EQ(entries.at(16386), "Help not available yet !");
     const std::regex topicForm(R"(::/Description/\w+\.htm(#\d+)?)");
     for (const auto& [id, topic] : entries) {
-        if (id != 16386) EXPECT_TRUE(std::regex_match(topic, topicForm)) << id << ": " << topic;
+        if (id != 16386) {
+            EXPECT_TRUE(std::regex_match(topic, topicForm)) << id << ": " << topic;
+        }
     }
 }
 
@@ -56,7 +58,9 @@ TEST(HelpMap, EveryMenuItemAndControlOfTheMainWindowHasAMappedNumber) {
     const auto entries = HelpMapEntries();
     for (UINT id = 1000; id <= 1093; ++id) {
         const DWORD context = HelpContextOfCommand(id);
-        if (context != 0) EXPECT_TRUE(entries.count(context)) << id;
+        if (context != 0) {
+            EXPECT_TRUE(entries.count(context)) << id;
+        }
     }
     for (UINT id : {MMFileNew, MMFilePrint, MMEditReadOnly, MMActionListEnvVarPaths, MMHistClearLineNums,
                     MMZoom25Pct, MMOptionsPreferences, MMHelpAbout, RichEditPMUndo, RichEditPMReadOnly,
@@ -68,7 +72,9 @@ TEST(HelpMap, EveryMenuItemAndControlOfTheMainWindowHasAMappedNumber) {
     EXPECT_EQ(HelpContextOfControl(IDC_MEMO1), 7351u);
     for (int id = IDC_PANEL1; id <= IDC_STATUSBAR1; ++id) {
         const DWORD context = HelpContextOfControl(id);
-        if (context != 0) EXPECT_TRUE(entries.count(context)) << id;
+        if (context != 0) {
+            EXPECT_TRUE(entries.count(context)) << id;
+        }
     }
 }
 
