@@ -6,6 +6,11 @@
 namespace zem {
 
 bool TForm1::OnAppMessage(const MSG& message) {
+    if (message.hwnd == memo_ && (message.message == WM_KEYUP || message.message == WM_LBUTTONUP)) {
+        ShowCaretPosition();
+        if (message.message == WM_KEYUP && message.wParam == VK_ESCAPE) HideBalloonTip();
+        return false;
+    }
     const HWND pathEdit = FileNameComboBox1().EditHandle();
     const HWND findEdit = FindEdit1().EditHandle();
     if (message.hwnd != pathEdit && message.hwnd != findEdit && message.hwnd != lineNumTextEdit_) return false;

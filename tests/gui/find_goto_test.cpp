@@ -132,3 +132,33 @@ TEST_F(FindTest, TheStatusBarShowsTheCaretAndTheSelectedPath) {
 
 }  // namespace
 }  // namespace zem::test
+
+namespace zem::test {
+namespace {
+
+TEST_F(MainWindowTest, EscapeInTheEditorHidesItsBalloon) {
+    TForm1& form = Start();
+    form.ShowEditorErrorBalloon(TTI_ERROR_LARGE, "Title", "Text");
+    ASSERT_TRUE(form.Balloon()->Visible());
+    Deliver(form.Memo1().Handle(), WM_KEYUP, VK_ESCAPE, 0);
+    EXPECT_FALSE(form.Balloon()->Visible());
+}
+
+TEST_F(MainWindowTest, SearchingAnEmptyDocumentOrWithAHugeTextFindsNothing) {
+    TForm1& form = Start();
+    ::SetWindowTextA(form.Memo1().Handle(), "");
+    PumpMessages();
+    ::SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(MMEditFind, 0), 0);  // disabled: no text
+    PumpMessages();
+    EXPECT_FALSE(::IsWindowVisible(form.FindPanel1()));
+    ::SetWindowTextA(form.Memo1().Handle(), "some text");
+    PumpMessages();
+    ::SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(MMEditFind, 0), 0);
+    PumpMessages();
+    form.FindEdit1().SetText(std::string(10000, 'x'));
+    form.FindNext();
+    EXPECT_EQ(form.StatusBar1().Text(2), "No matches");
+}
+
+}  // namespace
+}  // namespace zem::test
