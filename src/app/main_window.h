@@ -23,6 +23,7 @@
 #include "folders/redirection.h"
 #include "info/help.h"
 #include "info/url_info.h"
+#include "ui/control_hint.h"
 #include "ui/field_balloon.h"
 
 namespace zem {
@@ -145,6 +146,8 @@ public:
     const EditorErrorBalloon* Balloon() const { return balloon_.get(); }
     // The balloon on the path box and the other edit fields.
     FieldBalloon& FieldBalloonTip() { return fieldBalloon_; }
+    // The hint of the line-text field: the previewed line, or why there is none.
+    const std::string& LineTextHint() const { return lineTextHint_.Text(); }
 
     // Event handlers.
     void OnEnter();
@@ -235,6 +238,7 @@ private:
     EditorHook editorHook_;
     std::unique_ptr<EditorErrorBalloon> balloon_;
     FieldBalloon fieldBalloon_;
+    ControlHint lineTextHint_;
     KeyboardShortcuts shortcuts_;
     UniqueHModule richEditLibrary_;
     std::unique_ptr<HelpViewer> helpViewer_;

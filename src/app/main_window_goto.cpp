@@ -61,6 +61,7 @@ void TForm1::OnLineNumComboBoxChange() {
     const EditField preview(lineNumTextEdit_);
     if (LineNumComboBox1().Empty()) {
         preview.SetText({});
+        lineTextHint_.Set(lineNumTextEdit_, {});
         ::EnableWindow(goToButton_, FALSE);
         return;
     }
@@ -68,6 +69,7 @@ void TForm1::OnLineNumComboBoxChange() {
     if (!IsOutputLineNumber(number)) {
         ::EnableWindow(goToButton_, FALSE);
         preview.SetText({});
+        lineTextHint_.Set(lineNumTextEdit_, ResString(IDS_INVALID_LINE_TITLE));
         if (Config()->TipGoToInvalidLineNum()) {
             fieldBalloon_.Show(lineNumComboBox_, ResString(IDS_INVALID_LINE_TITLE), ResString(IDS_INVALID_LINE_TEXT),
                                btmtError);
@@ -78,6 +80,7 @@ void TForm1::OnLineNumComboBoxChange() {
     ::EnableWindow(goToButton_, TRUE);
     const std::string line = OutputLineText(number - 1);
     preview.SetText(line);
+    lineTextHint_.Set(lineNumTextEdit_, line);
     if (line.empty() && Config()->TipNoTextInLine()) {
         fieldBalloon_.Show(lineNumTextEdit_, ResString(IDS_NO_TEXT_TITLE), ResString(IDS_NO_TEXT_TEXT), btmtInfo);
     }

@@ -80,6 +80,7 @@ TEST_F(FindTest, GoToOpensFirstThenSelectsTheLine) {
     EXPECT_TRUE(::IsWindowVisible(form.GoToPanel1()));
     Type(form, form.LineNumComboBox1(), IDC_LINENUMCOMBOBOX1, "2");
     EXPECT_EQ(form.LineNumTextEdit1().Text(), "line two");
+    EXPECT_EQ(form.LineTextHint(), "line two");
     Click(form, MMEditGoTo);
     EXPECT_EQ(Selected(form), "line two");
     EXPECT_EQ(form.LineNumComboBox1().Count(), 1);
@@ -88,6 +89,7 @@ TEST_F(FindTest, GoToOpensFirstThenSelectsTheLine) {
     Type(form, form.LineNumComboBox1(), IDC_LINENUMCOMBOBOX1, "0");
     EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(form.GoToPanel1(), IDC_GOTOLINETNUMBUTTON1)));
     EXPECT_EQ(form.LineNumTextEdit1().Text(), "");
+    EXPECT_EQ(form.LineTextHint(), "Invalid Line Number");
     Type(form, form.LineNumComboBox1(), IDC_LINENUMCOMBOBOX1, "99");
     EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(form.GoToPanel1(), IDC_GOTOLINETNUMBUTTON1)));
     Type(form, form.LineNumComboBox1(), IDC_LINENUMCOMBOBOX1, "4");
