@@ -63,12 +63,6 @@ TEST_F(MainWindowTest, AVanishedFileDoesNotKeepTheDocumentReadOnly) {
     EXPECT_FALSE(form.Memo1().ReadOnly());
 }
 
-}  // namespace
-}  // namespace zem::test
-
-namespace zem::test {
-namespace {
-
 // A long text is not emptied line by line: the editor is replaced, its settings kept.
 TEST_F(MainWindowTest, ALongDocumentIsReplacedByANewEditorWithTheSameSettings) {
     TempFolder temp;

@@ -5,11 +5,6 @@
 namespace zem::test {
 namespace {
 
-void Click(TForm1& form, UINT id) {
-    ::SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
-    PumpMessages();
-}
-
 void Type(TForm1& form, const ComboBox& box, int id, const std::string& text) {
     box.SetText(text);
     ::SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(id, CBN_EDITCHANGE), reinterpret_cast<LPARAM>(box.Handle()));
@@ -131,12 +126,6 @@ TEST_F(FindTest, TheStatusBarShowsTheCaretAndTheSelectedPath) {
     EXPECT_EQ(form.StatusBar1().Text(3), "Path: ");
     EXPECT_TRUE(form.MenuEnabled(MMEditCopy));
 }
-
-}  // namespace
-}  // namespace zem::test
-
-namespace zem::test {
-namespace {
 
 TEST_F(MainWindowTest, EscapeInTheEditorHidesItsBalloon) {
     TForm1& form = Start();

@@ -10,11 +10,6 @@
 namespace zem::test {
 namespace {
 
-void Click(TForm1& form, UINT id) {
-    ::SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
-    PumpMessages();
-}
-
 // Stands in for the help viewer: every request is recorded and refused.
 class ViewerLog : public HelpViewer {
 public:
@@ -176,12 +171,6 @@ TEST_F(MainWindowTest, ClearListFollowsThePathHistory) {
     EXPECT_FALSE(form.MenuEnabled(MMHistClearFileNames));
     EXPECT_FALSE(form.MenuEnabled(MMHistClearFindTexts));  // its only item, the pseudo entry, went too
 }
-
-}  // namespace
-}  // namespace zem::test
-
-namespace zem::test {
-namespace {
 
 TEST_F(MainWindowTest, PrintingWithoutAPrinterLeavesTheDocumentAsItWas) {
     TForm1& form = Start();

@@ -10,6 +10,12 @@
 
 namespace zem::test {
 
+// Runs a command as its menu item does and lets the window finish it.
+inline void Click(TForm1& form, UINT id) {
+    ::SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
+    PumpMessages();
+}
+
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override { DeleteUserKey(kAppRegistryKey); }

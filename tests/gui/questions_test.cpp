@@ -5,11 +5,6 @@
 namespace zem::test {
 namespace {
 
-void Click(TForm1& form, UINT id) {
-    ::SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
-    PumpMessages();
-}
-
 std::string EditorText(TForm1& form) { return WindowText(form.Memo1().Handle()); }
 
 TEST_F(MainWindowTest, NewOnAnUnchangedDocumentAsksNothing) {

@@ -15,11 +15,6 @@ std::string ItemCaption(HMENU menu, int position) {
 
 HMENU RecentMenu(TForm1& form) { return SubMenuOf(form.MainMenu(), MMFileRecentFiles); }
 
-void Click(TForm1& form, UINT id) {
-    ::SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
-    PumpMessages();
-}
-
 TEST_F(MainWindowTest, RecentFilesAreListedNumberedAndLoadWhenClicked) {
     TempFolder temp;
     const std::string first = temp.MakeFile("First Output.txt", "first text\r\nline two");

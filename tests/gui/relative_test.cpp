@@ -5,11 +5,6 @@
 namespace zem::test {
 namespace {
 
-void Click(TForm1& form, UINT id) {
-    ::SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
-    PumpMessages();
-}
-
 void TypePath(TForm1& form, const std::string& text) {
     form.FileNameComboBox1().SetText(text);
     ::SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(IDC_FILENAMECOMBOBOX1, CBN_EDITCHANGE),

@@ -14,11 +14,6 @@ std::string ReadBytes(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
-void Click(TForm1& form, UINT id) {
-    ::SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
-    PumpMessages();
-}
-
 TEST_F(MainWindowTest, SaveFollowsChangesOfANamedDocumentAndWritesIt) {
     TempFolder temp;
     const std::string file = temp.MakeFile("Output.txt", "old text\r\n");

@@ -17,11 +17,6 @@ public:
     std::vector<ShellLaunch> launches;
 };
 
-void Click(TForm1& form, UINT id) {
-    ::SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
-    PumpMessages();
-}
-
 TEST_F(MainWindowTest, TheConsoleOpensInTheSelectedFolderAndRunsNothingElse) {
     TempFolder temp;
     const std::string folder = temp.MakeFolder("a & calc");
