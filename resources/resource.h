@@ -256,3 +256,4 @@
 #include "dialogs_ids.h"
 #include "name_creation_ids.h"
 #include "shell_actions_ids.h"
+#include "usage_dialog_ids.h"

@@ -56,6 +56,7 @@ void TForm1::SetZoomLevel(UINT command) {
     // The check follows what the control reports, not what was asked for.
     const uint32_t reported = Memo1().Zoom();
     if (reported == level->packed) CheckRadioItem(mainMenu_, command);
+    FollowBalloonTip();
 }
 
 void TForm1::ZoomIn() {
