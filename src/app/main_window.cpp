@@ -81,7 +81,6 @@ void TForm1::OnShow() {
     InsertAppAndLogInfo(output_, IsWow64);
     Memo1().SetModified(false);  // the header alone is no change to save
     AttachEditorExtensions();
-    // The editor's OLE callback comes with the editor control's other extensions.
     if (Config()->AutoComplete()) {
         // Auto-complete of the path box comes with its own component.
     }
@@ -104,6 +103,11 @@ void TForm1::OnShow() {
 void TForm1::AttachEditorExtensions() {
     editorHook_.Attach(memo_, {[this](const StringList& paths) { ConvertDroppedFiles(paths); },
                                [this] { FollowBalloonTip(); }});
+    // A renewed editor gets a callback of its own; a refusal leaves the control's defaults.
+    if (!oleCallback_ || oleCallback_->Control() != memo_) {
+        oleCallback_ = std::make_unique<TZemTarvelixREOleCallback>(memo_, popupMenu_, Handle());
+        oleCallback_->RegisterCallback();
+    }
 }
 
 void TForm1::RenewEditorForLargeText() {
@@ -236,13 +240,13 @@ void TForm1::PersistSettings() {
 }
 
 void TForm1::OnClose() {
-    // The OLE callback is detached here once the editor has one.
+    if (oleCallback_) oleCallback_->UnregisterCallback();
     editorHook_.Detach();
 }
 
 void TForm1::OnDestroy() {
     URLInfo.Clear();
-    // Auto-complete objects, text drop targets and the OLE callback are released here once they exist.
+    // Auto-complete objects and text drop targets are released here once they exist.
     recentFiles_.reset();
     config_.reset();
     ::PostQuitMessage(0);

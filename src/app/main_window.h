@@ -18,6 +18,7 @@
 #include "config/recent_files.h"
 #include "editor/editor_balloon.h"
 #include "editor/editor_hook.h"
+#include "editor/ole_callback.h"
 #include "editor/report_output.h"
 #include "editor/shell_actions.h"
 #include "folders/redirection.h"
@@ -144,6 +145,7 @@ public:
     void SetDocumentFileName(const std::string& path);
     void UpdateReadOnlyDependentCommands();
     const EditorErrorBalloon* Balloon() const { return balloon_.get(); }
+    const TZemRichEditOleCallback* OleCallback() const { return oleCallback_.get(); }
     // The balloon on the path box and the other edit fields.
     FieldBalloon& FieldBalloonTip() { return fieldBalloon_; }
     // The hint of the line-text field: the previewed line, or why there is none.
@@ -236,6 +238,7 @@ private:
     CommandTable commands_;
     ReportOutput output_;
     EditorHook editorHook_;
+    std::unique_ptr<TZemTarvelixREOleCallback> oleCallback_;
     std::unique_ptr<EditorErrorBalloon> balloon_;
     FieldBalloon fieldBalloon_;
     ControlHint lineTextHint_;

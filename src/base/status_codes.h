@@ -14,6 +14,8 @@ inline constexpr uint32_t ErrRelPathNotFound = 0xE0000003;
 inline constexpr uint32_t ErrNoFileName = 0xE000FF02;
 // No known-folder object was given.
 inline constexpr uint32_t ErrNoKnownFolder = 0xE000FFFD;
+// An operation on a control that is not there.
+inline constexpr uint32_t ErrNoControl = 0xE000FFFD;
 // An operation failed and the system reported no code.
 inline constexpr uint32_t ErrUnknownFailure = 0xE000FEFF;
 // The special-folder path call failed and left no last-error value.

@@ -84,6 +84,9 @@ TEST_F(MainWindowTest, ALongDocumentIsReplacedByANewEditorWithTheSameSettings) {
     EXPECT_EQ(form.Memo1().Zoom(), zoom);
     EXPECT_TRUE(form.Memo1().ReadOnly());
     EXPECT_EQ(::GetDlgCtrlID(second), IDC_MEMO1);
+    ASSERT_NE(form.OleCallback(), nullptr);
+    EXPECT_EQ(form.OleCallback()->Control(), second);  // the new editor has its callback
+    EXPECT_GT(form.OleCallback()->ReferenceCount(), 0);
     EXPECT_EQ(::GetWindow(form.Panel1(), GW_HWNDNEXT), second);  // the tab order is kept
     RECT area{};
     ::GetClientRect(second, &area);
