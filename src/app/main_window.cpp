@@ -81,9 +81,8 @@ void TForm1::OnShow() {
     InsertAppAndLogInfo(output_, IsWow64);
     Memo1().SetModified(false);  // the header alone is no change to save
     AttachEditorExtensions();
-    if (Config()->AutoComplete()) {
-        // Auto-complete of the path box comes with its own component.
-    }
+    for (UINT id : {MMOptionsAutocompleteOn, MMOptionsAutocompleteOff}) SetMenuEnabled(id, true);
+    if (Config()->AutoComplete()) ActivateAutoComplete();
     UpdateFileSysRedirMenu(Config()->FileSystemRedirection());
     RestoreBasePathMenu();
     ::SendMessageA(FileNameComboBox1().EditHandle(), EM_SETCUEBANNER, FALSE,
@@ -246,7 +245,8 @@ void TForm1::OnClose() {
 
 void TForm1::OnDestroy() {
     URLInfo.Clear();
-    // Auto-complete objects and text drop targets are released here once they exist.
+    autoComplete_.Release();
+    // The text drop targets are released here once they exist.
     recentFiles_.reset();
     config_.reset();
     ::PostQuitMessage(0);

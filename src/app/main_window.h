@@ -24,6 +24,7 @@
 #include "folders/redirection.h"
 #include "info/help.h"
 #include "info/url_info.h"
+#include "ui/auto_complete.h"
 #include "ui/control_hint.h"
 #include "ui/field_balloon.h"
 
@@ -109,6 +110,10 @@ public:
     void NewOutputFile();
     void LoadFile();
     void PrintOutput();
+    // Options > Auto Complete > On and Off.
+    void ActivateAutoComplete();
+    void DeactivateAutoComplete();
+    const PathAutoComplete& AutoComplete() const { return autoComplete_; }
     // Relative paths and the base path.
     void CreateRelativePath();
     void SelectBasePath();
@@ -242,6 +247,7 @@ private:
     std::unique_ptr<EditorErrorBalloon> balloon_;
     FieldBalloon fieldBalloon_;
     ControlHint lineTextHint_;
+    PathAutoComplete autoComplete_;
     KeyboardShortcuts shortcuts_;
     UniqueHModule richEditLibrary_;
     std::unique_ptr<HelpViewer> helpViewer_;

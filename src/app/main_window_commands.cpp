@@ -42,6 +42,8 @@ void TForm1::RegisterCommands() {
     commands_.Register(MMHelpHelp, [this] { ShowHelp(); });
     commands_.Register(MMHelpHomePage, [this] { OpenTarvelixHomePage(); });
     commands_.Register(MMHelpCheckForUpdates, [this] { CheckForUpdates(); });
+    commands_.Register(MMOptionsAutocompleteOn, [this] { ActivateAutoComplete(); });
+    commands_.Register(MMOptionsAutocompleteOff, [this] { DeactivateAutoComplete(); });
     commands_.Register(MMZoomIn, [this] { ZoomIn(); });
     commands_.Register(MMZoomOut, [this] { ZoomOut(); });
     for (const auto& level : ZoomLevels()) {
@@ -67,6 +69,27 @@ void TForm1::ZoomIn() {
 void TForm1::ZoomOut() {
     if (const ZoomLevel* level = ZoomOutStep(Memo1().Zoom())) SetZoomLevel(level->command);
     OnMainMenuOptionsClick();
+}
+
+void TForm1::ActivateAutoComplete() {
+    // File-system items only; suggest and append; rooted at the computer's drives.
+    constexpr DWORD kFileSystemOnly = 16;
+    constexpr DWORD kSuggestAndAppend = 3;
+    constexpr int kDrives = 0x11;
+    bool on = false;
+    if (autoComplete_.Exists()) {
+        on = autoComplete_.Enable(true);
+    } else {
+        on = autoComplete_.AttachAutoComplete(FileNameComboBox1().EditHandle(), kFileSystemOnly, kSuggestAndAppend,
+                                              kDrives) == 0;
+    }
+    CheckRadioItem(mainMenu_, on ? MMOptionsAutocompleteOn : MMOptionsAutocompleteOff);
+}
+
+void TForm1::DeactivateAutoComplete() {
+    if (!autoComplete_.Exists() || autoComplete_.Enable(false) || !autoComplete_.Ready()) {
+        CheckRadioItem(mainMenu_, MMOptionsAutocompleteOff);
+    }
 }
 
 void TForm1::OnMainMenuOptionsClick() {

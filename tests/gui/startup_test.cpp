@@ -196,3 +196,22 @@ TEST_F(MainWindowTest, ExitClosesTheWindow) {
 
 }  // namespace
 }  // namespace zem::test
+
+namespace zem::test {
+namespace {
+
+TEST_F(MainWindowTest, AutoCompleteRadioPairFollowsTheShellObject) {
+    store_.SetAutoComplete(true);
+    TForm1& form = Start();
+    // Checked "On" only where the shell's list could be attached (not under Wine).
+    EXPECT_EQ(form.MenuChecked(MMOptionsAutocompleteOn), form.AutoComplete().Ready());
+    EXPECT_NE(form.MenuChecked(MMOptionsAutocompleteOff), form.AutoComplete().Ready());
+    EXPECT_TRUE(form.AutoComplete().Exists());
+    Click(form, MMOptionsAutocompleteOff);
+    EXPECT_TRUE(form.MenuChecked(MMOptionsAutocompleteOff));
+    Click(form, MMOptionsAutocompleteOn);  // the objects are reused, not made again
+    EXPECT_EQ(form.MenuChecked(MMOptionsAutocompleteOn), form.AutoComplete().Ready());
+}
+
+}  // namespace
+}  // namespace zem::test

@@ -1,0 +1,35 @@
+// The shell's auto-complete on an edit field, with the folder-based list of file-system names.
+#pragma once
+
+#include <windows.h>
+#include <shldisp.h>
+#include <wrl/client.h>
+
+#include <cstdint>
+
+namespace zem {
+
+// Asked to attach while the objects already exist.
+inline constexpr uint32_t ErrAutoCompleteExists = 0xA000FFF8;
+// The edit window to attach to is not a window.
+inline constexpr uint32_t ErrInvalidEditHandle = 0x80000006;
+
+class PathAutoComplete {
+public:
+    // Creates the objects, roots the list at a special folder and attaches both to `edit`.
+    // Any failing step ends with its code; the objects made so far are kept.
+    uint32_t AttachAutoComplete(HWND edit, DWORD listOptions, DWORD autoCompleteOptions, int rootFolder);
+    // Switches a working auto-complete on or off; false when there is none to switch.
+    bool Enable(bool enabled);
+    bool Exists() const { return static_cast<bool>(autoComplete_); }
+    // Attached to its edit field and so able to work.
+    bool Ready() const { return ready_; }
+    void Release();
+
+private:
+    Microsoft::WRL::ComPtr<IAutoComplete> autoComplete_;
+    Microsoft::WRL::ComPtr<IUnknown> sourceList_;
+    bool ready_ = false;
+};
+
+}  // namespace zem
