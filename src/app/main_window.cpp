@@ -70,7 +70,7 @@ void TForm1::OnCreate() {
     fieldBalloon_.SetTimer(Handle(), IDT_FIELDBALLOONTIMER);
     URLInfo.Clear();
     ::SetWindowContextHelpId(Handle(), kMainWindowHelpContext);
-    // Registering the text drop targets of the path box and the search box comes with text drag and drop.
+    RegisterDropTargets();
 }
 
 void TForm1::OnShow() {
@@ -246,7 +246,8 @@ void TForm1::OnClose() {
 void TForm1::OnDestroy() {
     URLInfo.Clear();
     autoComplete_.Release();
-    // The text drop targets are released here once they exist.
+    dropTextTarget2_.UnregisterTarget();
+    dropTextTarget1_.UnregisterTarget();
     recentFiles_.reset();
     config_.reset();
     ::PostQuitMessage(0);

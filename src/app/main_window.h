@@ -26,6 +26,7 @@
 #include "info/url_info.h"
 #include "ui/auto_complete.h"
 #include "ui/control_hint.h"
+#include "ui/drop_text_target.h"
 #include "ui/field_balloon.h"
 
 namespace zem {
@@ -79,6 +80,8 @@ public:
 
     // Operations offered to the commands.
     void UpdateFileSysRedirMenu(bool enabledWish);
+    // Makes the window the foreground window without moving or sizing it.
+    void BringToFront();
     void RestoreZoom(uint32_t factor);
     void SetMenuEnabled(UINT id, bool enabled);
     bool MenuEnabled(UINT id) const { return MenuItemEnabled(mainMenu_, id); }
@@ -151,6 +154,9 @@ public:
     void UpdateReadOnlyDependentCommands();
     const EditorErrorBalloon* Balloon() const { return balloon_.get(); }
     const TZemRichEditOleCallback* OleCallback() const { return oleCallback_.get(); }
+    // The drop targets of the path box and the search box.
+    TDropTextTarget& DropTextTarget1() { return dropTextTarget1_; }
+    TDropTextTarget& DropTextTarget2() { return dropTextTarget2_; }
     // The balloon on the path box and the other edit fields.
     FieldBalloon& FieldBalloonTip() { return fieldBalloon_; }
     // The hint of the line-text field: the previewed line, or why there is none.
@@ -213,6 +219,8 @@ private:
     void GoOnline(OnlineStep step);
     void SearchOutput(bool forward);
     void ShowUserBasePath();
+    void RegisterDropTargets();
+    void OnDropText(HWND comboBox, const std::string& text, POINT point);
     void SetMatchPanelWidth(int width);
     std::wstring WordAtCaret() const;
     void AddConvertedPathsToSearchHistory();
@@ -248,6 +256,8 @@ private:
     FieldBalloon fieldBalloon_;
     ControlHint lineTextHint_;
     PathAutoComplete autoComplete_;
+    TDropTextTarget dropTextTarget1_;  // the path box
+    TDropTextTarget dropTextTarget2_;  // the search box
     KeyboardShortcuts shortcuts_;
     UniqueHModule richEditLibrary_;
     std::unique_ptr<HelpViewer> helpViewer_;

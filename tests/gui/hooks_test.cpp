@@ -8,19 +8,6 @@
 namespace zem::test {
 namespace {
 
-void PutTextOnClipboard(const char* text) {
-    ASSERT_TRUE(::OpenClipboard(nullptr));
-    ::EmptyClipboard();
-    if (text) {
-        const size_t size = std::strlen(text) + 1;
-        HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, size);
-        std::memcpy(::GlobalLock(memory), text, size);
-        ::GlobalUnlock(memory);
-        ::SetClipboardData(CF_TEXT, memory);
-    }
-    ::CloseClipboard();
-}
-
 void HoldKeys(std::initializer_list<int> keys) {
     BYTE state[256] = {};
     for (int key : keys) state[key] = 0x80;

@@ -18,10 +18,15 @@ inline void Click(TForm1& form, UINT id) {
 
 class MainWindowTest : public ::testing::Test {
 protected:
-    void SetUp() override { DeleteUserKey(kAppRegistryKey); }
+    // OLE as the program's entry point sets it up: drag and drop need it.
+    void SetUp() override {
+        ::OleInitialize(nullptr);
+        DeleteUserKey(kAppRegistryKey);
+    }
     void TearDown() override {
         form_.reset();
         PumpMessages();
+        ::OleUninitialize();
         DeleteUserKey(kAppRegistryKey);
     }
 

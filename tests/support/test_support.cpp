@@ -1,5 +1,7 @@
 #include "test_support.h"
 
+#include <cstring>
+
 #include "base/unique.h"
 #include "config/app_config.h"
 
@@ -126,6 +128,19 @@ std::string TextOf(HWND window) {
 }
 
 }  // namespace
+
+void PutTextOnClipboard(const char* text) {
+    if (!::OpenClipboard(nullptr)) return;
+    ::EmptyClipboard();
+    if (text) {
+        const size_t size = std::strlen(text) + 1;
+        HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, size);
+        std::memcpy(::GlobalLock(memory), text, size);
+        ::GlobalUnlock(memory);
+        ::SetClipboardData(CF_TEXT, memory);
+    }
+    ::CloseClipboard();
+}
 
 MessageBoxAnswerer::MessageBoxAnswerer(int button, std::chrono::milliseconds timeout)
     : MessageBoxAnswerer(std::vector<int>{button}, timeout) {}

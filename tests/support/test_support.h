@@ -89,6 +89,9 @@ public:
     ComApartment& operator=(const ComApartment&) = delete;
 };
 
+// Puts `text` on the clipboard as plain text; null leaves the clipboard empty.
+void PutTextOnClipboard(const char* text);
+
 // Processes every queued message of this thread, as the program's message loop does,
 // for at least `milliseconds`.
 void PumpMessages(int milliseconds = 0);
