@@ -26,6 +26,7 @@
 #include "info/url_info.h"
 #include "ui/auto_complete.h"
 #include "ui/control_hint.h"
+#include "ui/drop_text_source.h"
 #include "ui/drop_text_target.h"
 #include "ui/field_balloon.h"
 
@@ -221,6 +222,8 @@ private:
     void ShowUserBasePath();
     void RegisterDropTargets();
     void OnDropText(HWND comboBox, const std::string& text, POINT point);
+    bool OnTextDragMessage(const MSG& message);
+    bool IsOnSelectedText(HWND field, POINT clientPoint) const;
     void SetMatchPanelWidth(int width);
     std::wstring WordAtCaret() const;
     void AddConvertedPathsToSearchHistory();
@@ -274,8 +277,10 @@ private:
     bool selectionIsPath_ = false;
     bool editorRefreshPending_ = false;  // the status bar's note: the selection is an existing path
     std::string saveAsName_ = "ZemFileNameConversionOuput";
-    POINT comboDragStart_{};
-    POINT fieldDragStart_{};
+    // A Shift-drag of selected text that may start: the field and where the button went down.
+    HWND dragField_ = nullptr;
+    POINT dragStart_{};
+    TDropTextSource dropTextSource1_{dtCopy | dtMove};
 
     HWND panel_ = nullptr, pathLabel_ = nullptr, fileNameComboBox_ = nullptr, browseButton_ = nullptr,
          convertButton_ = nullptr, memo_ = nullptr;

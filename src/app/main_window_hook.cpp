@@ -15,7 +15,7 @@ bool TForm1::OnAppMessage(const MSG& message) {
     const HWND findEdit = FindEdit1().EditHandle();
     if (message.hwnd != pathEdit && message.hwnd != findEdit && message.hwnd != lineNumTextEdit_) return false;
 
-    // Shift-dragging selected text out of these fields comes with text drag and drop.
+    if (OnTextDragMessage(message)) return true;
     if (message.message == WM_LBUTTONUP && message.hwnd != lineNumTextEdit_) {
         HWND box = message.hwnd == pathEdit ? fileNameComboBox_ : findEdit_;
         ::PostMessageA(Handle(), UM_COMBO_CHANGED, reinterpret_cast<WPARAM>(box), 0);

@@ -57,6 +57,21 @@ TEST_F(MainWindowTest, DataWithoutTextDropsNothingAndAMegabyteDoesNotHang) {
     data->Release();
 }
 
+TEST_F(MainWindowTest, AShiftClickOnSelectedTextKeepsTheSelectionForADrag) {
+    TForm1& form = Start();
+    const HWND edit = form.FileNameComboBox1().EditHandle();
+    form.FileNameComboBox1().SetText("C:\\windows\\system32");
+    ::SendMessageA(edit, EM_SETSEL, 3, 10);
+    const auto at = static_cast<DWORD>(::SendMessageA(edit, EM_POSFROMCHAR, 5, 0));
+    const LPARAM inside = MAKELPARAM(LOWORD(at) + 1, HIWORD(at) + 2);
+    Deliver(edit, WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, inside);
+    Deliver(edit, WM_LBUTTONUP, MK_SHIFT, inside);
+    DWORD start = 0, end = 0;
+    ::SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 3u);
+    EXPECT_EQ(end, 10u);
+}
+
 TEST(DropEffectFor, KeysAndDragTypesDecide) {
     const DWORD all = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
     EXPECT_EQ(DropEffectFor(0, all, all), static_cast<DWORD>(DROPEFFECT_COPY));
