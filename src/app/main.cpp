@@ -13,7 +13,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
 
     int exitCode = 1;
     {
-        zem::TForm1 form;
+        zem::TForm1 form(zem::TZemCommanLineStrList::FromProcess());
         if (form.Create()) {
             form.Show(showCommand);
             exitCode = zem::RunMessageLoop(form);

@@ -5,6 +5,7 @@
 
 #include "app/help_contexts.h"
 #include "app/private_messages.h"
+#include "app/usage_dialog.h"
 #include "folders/name_creation.h"
 #include "info/info_header.h"
 #include "base/system.h"
@@ -29,7 +30,7 @@ std::string CompactPath(const std::string& path) {
     return ::PathCompactPathExA(buffer, path.c_str(), kCompactBuffer, 0) ? std::string(buffer) : std::string();
 }
 
-TForm1::TForm1() = default;
+TForm1::TForm1(TZemCommanLineStrList commandLine) : commandLine_(std::move(commandLine)) {}
 
 TForm1::~TForm1() {
     if (Handle()) ::DestroyWindow(Handle());
@@ -167,11 +168,30 @@ void TForm1::UpdatePseudoEntries() {
 }
 
 void TForm1::StartWithCommandLine() {
-    // The command line is evaluated once its parser exists; until then every start is a start
-    // without arguments: the start file is the stored default editor file.
-    const std::string startFile = Config()->DefEditorFile();
-    uint32_t result = 0;
-    if (!startFile.empty()) result = LoadDocumentFile(startFile, HasReadOnlyAttribute(startFile));
+    const CommandLineResult commandLine = ParseCommandLine(commandLine_);
+    switch (commandLine.mode) {
+        case CommandLineMode::NoArguments:
+        case CommandLineMode::FileNamed: LoadStartFile(commandLine); break;
+        case CommandLineMode::HelpRequested:
+            HideBalloonTip();
+            ShowUsageDialog(Handle(), [this](DWORD context) { ShowHelpTopic(context); });
+            ::PostQuitMessage(static_cast<int>(commandLine.code));
+            break;
+        default:
+            ::MessageBoxA(Handle(), ResString(IDS_ERRONEOUS_COMMAND_LINE).c_str(), ApplicationTitle().c_str(), MB_OK);
+            ::PostQuitMessage(static_cast<int>(commandLine.code));
+            break;
+    }
+}
+
+// The start file: the one named on the command line, else the stored default editor file.
+uint32_t TForm1::LoadStartFile(const CommandLineResult& commandLine) {
+    uint32_t result = commandLine.code;
+    if (result != 0) ShowCommandLineError(Handle(), result, commandLine.errorIndex, commandLine.errorArgument);
+    const std::string startFile =
+        commandLine.mode == CommandLineMode::FileNamed ? commandLine.file : Config()->DefEditorFile();
+    const bool readOnly = commandLine.readOnly || HasReadOnlyAttribute(startFile);
+    if (!startFile.empty()) result = LoadDocumentFile(startFile, readOnly);
     if (result == 0) {
         UpdateReadOnlyDependentCommands();
         if (!startFile.empty()) {
@@ -180,10 +200,13 @@ void TForm1::StartWithCommandLine() {
             ShowLineNumbersOf((*RecentFiles())[0]);
         }
         RebuildRecentFilesMenu();
+        UpdateHistoryClearCommands();
     }
-    UpdateHistoryClearCommands();
     RestoreZoom(Config()->ZoomFactor());
-    if (result != 0) ShowDocumentError(IDS_LOAD_ERROR, startFile, result, kLoadErrorHelpContext);
+    if (result != 0 && !startFile.empty()) {
+        ShowDocumentError(IDS_LOAD_ERROR, startFile, result, kLoadErrorHelpContext);
+    }
+    return result;
 }
 
 void TForm1::AssignZoomOutShortcut() {

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "app/command_line.h"
 #include "app/command_table.h"
 #include "base/controls.h"
 #include "base/menu.h"
@@ -41,7 +42,8 @@ struct SelectedPath {
 
 class TForm1 : public Window {
 public:
-    TForm1();
+    // `commandLine`: the process's arguments, the program's path first; none by default.
+    explicit TForm1(TZemCommanLineStrList commandLine = {});
     ~TForm1() override;
 
     // Creates the window (OnCreate runs); false when the window cannot be created.
@@ -193,6 +195,7 @@ private:
     void RestoreHistoryLists();
     void UpdatePseudoEntries();
     void StartWithCommandLine();
+    uint32_t LoadStartFile(const CommandLineResult& commandLine);
     void PersistSettings();
     void AssignZoomOutShortcut();
 
@@ -249,6 +252,7 @@ private:
     void RunEditCommand(UINT id);
     HWND FocusedTextField() const;
 
+    TZemCommanLineStrList commandLine_;
     std::unique_ptr<TTarvelixAppConfig> config_;
     std::unique_ptr<TTarvRecentEditorFileItems> recentFiles_;
     CommandTable commands_;

@@ -14,11 +14,6 @@ constexpr UINT kShellCommands[] = {MMFileOpen,          MMFileOpenWith,         
 constexpr int kPathPanel = 3;
 constexpr size_t kMaxCompactedInput = 259;
 
-bool IsExistingFile(const std::string& path) {
-    const DWORD attributes = ::GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 }  // namespace
 
 SelectedPath TForm1::GetSelectedPath() const {

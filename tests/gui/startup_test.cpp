@@ -215,3 +215,50 @@ TEST_F(MainWindowTest, AutoCompleteRadioPairFollowsTheShellObject) {
 
 }  // namespace
 }  // namespace zem::test
+
+namespace zem::test {
+namespace {
+
+TEST_F(MainWindowTest, HelpOnTheCommandLineShowsTheUsageDialogAndQuitsWithoutWritingSettings) {
+    form_ = std::make_unique<TForm1>(TZemCommanLineStrList(StringList{"ZemTarvelix.exe", "/?"}));
+    ASSERT_TRUE(form_->Create());
+    MessageBoxAnswerer answerer(IDOK);
+    form_->Show(SW_SHOWNORMAL);
+    ASSERT_TRUE(answerer.Wait());
+    EXPECT_EQ(answerer.Caption(), "Usage");
+    MSG quit{};
+    EXPECT_TRUE(::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(quit.wParam, 0u);
+    // The message loop ends and the window goes without being closed: nothing is persisted.
+    form_->FileNameComboBox1().Add("C:\\typed but not kept");
+    form_.reset();
+    EXPECT_TRUE(store_.ReadConvertedPaths().empty());
+}
+
+TEST_F(MainWindowTest, AFileNamedWithTheReadOnlySwitchLoadsReadOnly) {
+    TempFolder temp;
+    const std::string file = temp.MakeFile("Named Output.txt", "named text");
+    form_ = std::make_unique<TForm1>(TZemCommanLineStrList(StringList{"ZemTarvelix.exe", file, "/ro"}));
+    ASSERT_TRUE(form_->Create());
+    form_->Show(SW_SHOWNORMAL);
+    PumpMessages();
+    EXPECT_EQ(WindowText(form_->Memo1().Handle()), "named text");
+    EXPECT_TRUE(form_->Memo1().ReadOnly());
+    EXPECT_EQ(form_->CurrentFileName, file);
+    EXPECT_EQ(form_->RecentFiles()->IndexOfFile(file), 0);
+}
+
+TEST_F(MainWindowTest, ASwitchAloneThatIsUnknownEndsTheProgram) {
+    form_ = std::make_unique<TForm1>(TZemCommanLineStrList(StringList{"ZemTarvelix.exe", "/xyz"}));
+    ASSERT_TRUE(form_->Create());
+    MessageBoxAnswerer answerer(IDOK);
+    form_->Show(SW_SHOWNORMAL);
+    ASSERT_TRUE(answerer.Wait());
+    EXPECT_EQ(answerer.Text(), "Erroneous command line !");
+    MSG quit{};
+    EXPECT_TRUE(::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(static_cast<uint32_t>(quit.wParam), ErrUnknownSwitch);
+}
+
+}  // namespace
+}  // namespace zem::test

@@ -1,0 +1,321 @@
+#include "app/usage_dialog.h"
+
+#include <richedit.h>
+#include <windowsx.h>
+
+#include "base/strings.h"
+#include "base/window.h"
+#include "config/suppressible_dialogs.h"
+#include "resource.h"
+
+namespace zem {
+namespace {
+
+constexpr UINT_PTR kFadeTimerId = 1;
+constexpr char kUserGuidePage[] = "support/UserGuide.htm";
+
+// Where the controls go, in pixels of the client area.
+constexpr int kMargin = 12;
+// The usage text takes all the width it can: its longest line barely fits.
+constexpr int kTextMargin = 8;
+constexpr int kLineHeight = 3;
+constexpr int kLogoSize = 48;
+constexpr int kButtonWidth = 75;
+constexpr int kButtonHeight = 25;
+constexpr int kButtonGap = 7;
+constexpr int kBottomLineTop = kUsageClientHeight - kButtonHeight - 2 * kButtonGap - kLineHeight;
+constexpr int kTitleLeft = kMargin;
+constexpr int kTitleTop = 15;
+
+// The banner's colours, top and bottom; the title fades into them.
+constexpr COLORREF kBannerTop = RGB(255, 255, 255);
+constexpr COLORREF kBannerBottom = RGB(214, 226, 242);
+
+UsageTextRun Line(UINT id, bool bold = false) { return {ResString(id) + "\r\n", bold}; }
+
+BYTE Blend(BYTE from, BYTE to, int step, int steps) {
+    return static_cast<BYTE>(from + (static_cast<int>(to) - from) * step / steps);
+}
+
+void FillRow(HDC dc, int y, int width, COLORREF colour) {
+    const UniqueGdiObject brush(::CreateSolidBrush(colour));
+    const RECT row{0, y, width, y + 1};
+    ::FillRect(dc, &row, static_cast<HBRUSH>(brush.Get()));
+}
+
+bool AskToGoOnline(HWND owner) { return ShowGoOnlineDlg(owner, OnlineStep::UsageLink) == IDYES; }
+
+}  // namespace
+
+std::vector<UsageTextRun> UsageTextRuns() {
+    return {
+        {ResString(IDS_USAGE_LABEL), true},
+        Line(IDS_USAGE_SYNTAX),
+        {"\r\n"},
+        Line(IDS_USAGE_SWITCHES, true),
+        Line(IDS_USAGE_SWITCH_HELP),
+        Line(IDS_USAGE_SWITCH_HELP_SYNONYM),
+        Line(IDS_USAGE_SWITCH_READONLY),
+        Line(IDS_USAGE_SWITCH_READONLY_NOTE),
+        Line(IDS_USAGE_SWITCH_RO),
+        {"\r\n"},
+        Line(IDS_USAGE_PARAMETER, true),
+        Line(IDS_USAGE_PARAMETER_TEXT),
+        {"\r\n"},
+        Line(IDS_USAGE_EXAMPLE, true),
+        Line(IDS_USAGE_EXAMPLE_TEXT),
+        {"\r\n"},
+        {ResString(IDS_USAGE_HELP) + " " + UserGuideAddress()},
+    };
+}
+
+std::string UsageText() {
+    std::string text;
+    for (const UsageTextRun& run : UsageTextRuns()) text += run.text;
+    return text;
+}
+
+std::string UserGuideAddress() {
+    // The user guide lives beside the home page.
+    const std::string home = TarvelixHomePageAddress();
+    return home.substr(0, home.rfind('/') + 1) + kUserGuidePage;
+}
+
+FadeStep NextFadeStep(COLORREF color) {
+    const COLORREF next = color + kFadeStep;
+    return {next, next <= kFadeLimit};
+}
+
+TTarvelixUsageDlg::TTarvelixUsageDlg(HelpHandler help, OnlineQuestion askToGoOnline)
+    : help_(std::move(help)),
+      askToGoOnline_(askToGoOnline ? std::move(askToGoOnline) : OnlineQuestion(AskToGoOnline)) {}
+
+TTarvelixUsageDlg::~TTarvelixUsageDlg() {
+    if (hwnd_ && ::IsWindow(hwnd_)) ::DestroyWindow(hwnd_);
+}
+
+INT_PTR TTarvelixUsageDlg::ShowModal(HWND owner) {
+    modal_ = true;
+    return ::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_USAGE), owner,
+                             &TTarvelixUsageDlg::DialogProc, reinterpret_cast<LPARAM>(this));
+}
+
+HWND TTarvelixUsageDlg::Create(HWND owner) {
+    modal_ = false;
+    return ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_USAGE), owner,
+                                &TTarvelixUsageDlg::DialogProc, reinterpret_cast<LPARAM>(this));
+}
+
+HWND TTarvelixUsageDlg::TextControl() const { return richEdit1_.Handle(); }
+
+INT_PTR CALLBACK TTarvelixUsageDlg::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    if (message == WM_INITDIALOG) {
+        ::SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
+        reinterpret_cast<TTarvelixUsageDlg*>(lParam)->hwnd_ = hwnd;
+    }
+    auto* dialog = reinterpret_cast<TTarvelixUsageDlg*>(::GetWindowLongPtrA(hwnd, DWLP_USER));
+    if (!dialog) return FALSE;
+    INT_PTR result = FALSE;
+    RunGuarded([&] { result = dialog->HandleMessage(message, wParam, lParam); });
+    if (message == WM_NCDESTROY) {
+        ::SetWindowLongPtrA(hwnd, DWLP_USER, 0);
+        dialog->hwnd_ = nullptr;
+    }
+    return result;
+}
+
+INT_PTR TTarvelixUsageDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG: OnInitDialog(); return TRUE;
+        case WM_SHOWWINDOW:
+            if (wParam) OnShowWindow();
+            return FALSE;
+        case WM_PAINT: OnPaint(); return TRUE;
+        case WM_MOUSEMOVE:
+            if (GET_Y_LPARAM(lParam) < kUsageBannerHeight) StartFade();
+            return FALSE;
+        case WM_TIMER:
+            if (wParam == kFadeTimerId) OnFadeTimer();
+            return TRUE;
+        case WM_NOTIFY: richEdit1_.HandleNotify(*reinterpret_cast<const NMHDR*>(lParam)); return FALSE;
+        case WM_COMMAND:
+            if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) Close(LOWORD(wParam));
+            return TRUE;
+        case WM_HELP: OnHelp(*reinterpret_cast<const HELPINFO*>(lParam)); return TRUE;
+        case WM_DESTROY: OnDestroy(); return FALSE;
+        default:
+            if (message == kURLThreadDoneMessage) {
+                OnURLThreadDone();
+                return TRUE;
+            }
+            return FALSE;
+    }
+}
+
+void TTarvelixUsageDlg::OnInitDialog() {
+    CreateTextView();
+    const HWND text = TextControl();
+    titleFont_.Reset(::CreateFontA(-16, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Arial"));
+    logo_.Reset(static_cast<HICON>(
+        ::LoadImageA(::GetModuleHandleA(nullptr), "DEFICON1", IMAGE_ICON, kLogoSize, kLogoSize, 0)));
+    ::SetWindowContextHelpId(hwnd_, kUsageDialogHelpContext);
+    ::SetWindowContextHelpId(text, kUsageTextHelpContext);
+    ::SetWindowContextHelpId(::GetDlgItem(hwnd_, IDOK), kUsageOkButtonHelpContext);
+    okHint_.Set(::GetDlgItem(hwnd_, IDOK), ResString(IDS_USAGE_OK_HINT));
+    PlaceControls();
+}
+
+// The text view: read-only once written, borderless, in the dialog's colour and font, its links
+// clickable; in the tab order before the button.
+void TTarvelixUsageDlg::CreateTextView() {
+    if (!richEdit1_.Create(hwnd_, IDC_USAGE_TEXT, WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL,
+                           0, RECT{})) {
+        return;
+    }
+    const HWND text = richEdit1_.Handle();
+    ::SetWindowPos(text, ::GetDlgItem(hwnd_, IDC_USAGE_BANNER_LINE), 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    ::SendMessageA(text, WM_SETFONT, static_cast<WPARAM>(::SendMessageA(hwnd_, WM_GETFONT, 0, 0)), FALSE);
+    ::SendMessageA(text, EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(::GetSysColor(COLOR_BTNFACE)));
+    richEdit1_.SetAutoUrlDetect(true);
+    richEdit1_.SetLinkNotifications(true);
+    const auto click = [this](TZemRichEdit&, const std::string& link) { OnURLClick(link); };
+    richEdit1_.OnLinkLeftBtnDown = click;
+    richEdit1_.OnLinkLeftBtnDoubleClick = click;
+}
+
+void TTarvelixUsageDlg::PlaceControls() const {
+    RECT frame{0, 0, kUsageClientWidth, kUsageClientHeight};
+    ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongA(hwnd_, GWL_STYLE)), FALSE,
+                         static_cast<DWORD>(::GetWindowLongA(hwnd_, GWL_EXSTYLE)));
+    ::SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const auto place = [this](int id, int x, int y, int width, int height) {
+        ::MoveWindow(::GetDlgItem(hwnd_, id), x, y, width, height, FALSE);
+    };
+    const int textTop = kUsageBannerHeight + kLineHeight + 2;
+    place(IDC_USAGE_BANNER_LINE, 0, kUsageBannerHeight, kUsageClientWidth, kLineHeight);
+    place(IDC_USAGE_TEXT, kTextMargin, textTop, kUsageClientWidth - 2 * kTextMargin, kBottomLineTop - 2 - textTop);
+    place(IDC_USAGE_BOTTOM_LINE, 0, kBottomLineTop, kUsageClientWidth, kLineHeight);
+    place(IDOK, kUsageClientWidth - kMargin - kButtonWidth, kBottomLineTop + kLineHeight + kButtonGap, kButtonWidth,
+          kButtonHeight);
+}
+
+void TTarvelixUsageDlg::OnShowWindow() {
+    if (shown_) return;
+    shown_ = true;
+    StartFade();
+    WriteText();
+}
+
+void TTarvelixUsageDlg::OnPaint() {
+    PAINTSTRUCT paint{};
+    HDC dc = ::BeginPaint(hwnd_, &paint);
+    if (dc) PaintBanner(dc);
+    ::EndPaint(hwnd_, &paint);
+}
+
+// The band with its colour gradient, the logo at its right and, while it shows, the title.
+void TTarvelixUsageDlg::PaintBanner(HDC dc) const {
+    for (int y = 0; y < kUsageBannerHeight; ++y) {
+        const int last = kUsageBannerHeight - 1;
+        FillRow(dc, y, kUsageClientWidth,
+                RGB(Blend(GetRValue(kBannerTop), GetRValue(kBannerBottom), y, last),
+                    Blend(GetGValue(kBannerTop), GetGValue(kBannerBottom), y, last),
+                    Blend(GetBValue(kBannerTop), GetBValue(kBannerBottom), y, last)));
+    }
+    if (logo_) {
+        ::DrawIconEx(dc, kUsageClientWidth - kLogoSize - kMargin / 2, (kUsageBannerHeight - kLogoSize) / 2,
+                     logo_.Get(), kLogoSize, kLogoSize, 0, nullptr, DI_NORMAL);
+    }
+    if (!titleVisible_) return;
+    const std::string title = ResString(IDS_USAGE_TITLE);
+    const HGDIOBJ oldFont = ::SelectObject(dc, titleFont_.Get());
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, titleColor_);
+    ::TextOutA(dc, kTitleLeft, kTitleTop, title.c_str(), static_cast<int>(title.size()));
+    ::SelectObject(dc, oldFont);
+}
+
+void TTarvelixUsageDlg::StartFade() {
+    if (fading_) return;
+    titleColor_ = ::GetSysColor(COLOR_WINDOWTEXT);
+    titleVisible_ = true;
+    fading_ = ::SetTimer(hwnd_, kFadeTimerId, kFadeInterval, nullptr) != 0;
+    InvalidateTitle();
+}
+
+void TTarvelixUsageDlg::OnFadeTimer() {
+    if (!fading_) return;
+    const FadeStep step = NextFadeStep(titleColor_);
+    titleColor_ = step.color;
+    if (!step.visible) {
+        titleVisible_ = false;
+        fading_ = false;
+        ::KillTimer(hwnd_, kFadeTimerId);
+    }
+    InvalidateTitle();
+}
+
+void TTarvelixUsageDlg::InvalidateTitle() const {
+    // The band is painted whole, so nothing needs erasing first.
+    const RECT band{0, 0, kUsageClientWidth - kLogoSize - kMargin, kUsageBannerHeight};
+    ::InvalidateRect(hwnd_, &band, FALSE);
+}
+
+void TTarvelixUsageDlg::WriteText() const {
+    const HWND text = TextControl();
+    for (const UsageTextRun& run : UsageTextRuns()) {
+        CHARRANGE end{-1, -1};
+        ::SendMessageA(text, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&end));
+        CHARFORMAT2A format{};
+        format.cbSize = sizeof(format);
+        format.dwMask = CFM_BOLD;
+        format.dwEffects = run.bold ? CFE_BOLD : 0;
+        ::SendMessageA(text, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+        ::SendMessageA(text, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(run.text.c_str()));
+    }
+    // Read-only once written, so that the user cannot change it.
+    ::SendMessageA(text, EM_SETREADONLY, TRUE, 0);
+    CHARRANGE start{0, 0};
+    ::SendMessageA(text, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&start));
+}
+
+void TTarvelixUsageDlg::OnURLClick(const std::string& address) {
+    if (address.empty() || !askToGoOnline_(hwnd_)) return;
+    // A second click while the page is still being opened is dropped.
+    if (urlInfo_.Busy()) return;
+    StartURLOpener(urlInfo_, hwnd_, address);
+}
+
+void TTarvelixUsageDlg::OnURLThreadDone() {
+    urlInfo_.thread.Reset();
+    urlInfo_.threadId = 0;
+}
+
+void TTarvelixUsageDlg::OnHelp(const HELPINFO& request) const {
+    const DWORD context = request.dwContextId != 0 ? static_cast<DWORD>(request.dwContextId) : kUsageDialogHelpContext;
+    if (help_) help_(context);
+}
+
+void TTarvelixUsageDlg::Close(INT_PTR result) {
+    if (modal_) {
+        ::EndDialog(hwnd_, result);
+    } else {
+        ::DestroyWindow(hwnd_);
+    }
+}
+
+void TTarvelixUsageDlg::OnDestroy() {
+    ::KillTimer(hwnd_, kFadeTimerId);
+    fading_ = false;
+    urlInfo_.Clear();
+}
+
+INT_PTR ShowUsageDialog(HWND owner, TTarvelixUsageDlg::HelpHandler help) {
+    TTarvelixUsageDlg dialog(std::move(help));
+    return dialog.ShowModal(owner);
+}
+
+}  // namespace zem
