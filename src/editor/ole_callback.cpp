@@ -12,8 +12,11 @@ constexpr IID kIID_IRichEditOleCallback = {0x00020D03, 0, 0, {0xC0, 0, 0, 0, 0, 
 
 }  // namespace
 
+TZemRichEditOleCallback::TZemRichEditOleCallback(HWND control)
+    : OwnedComObject(kIID_IRichEditOleCallback), control_(control) {}
+
 TZemRichEditOleCallback::~TZemRichEditOleCallback() {
-    if (references_ > 0) UnregisterCallback();
+    if (ReferenceCount() > 0) UnregisterCallback();
 }
 
 uint32_t TZemRichEditOleCallback::SetCallback(IRichEditOleCallback* callback) {
@@ -26,21 +29,6 @@ uint32_t TZemRichEditOleCallback::SetCallback(IRichEditOleCallback* callback) {
 uint32_t TZemRichEditOleCallback::RegisterCallback() { return SetCallback(this); }
 
 uint32_t TZemRichEditOleCallback::UnregisterCallback() { return SetCallback(nullptr); }
-
-HRESULT TZemRichEditOleCallback::QueryInterface(REFIID id, void** object) {
-    if (!object) return E_POINTER;
-    if (::IsEqualIID(id, IID_IUnknown) || ::IsEqualIID(id, kIID_IRichEditOleCallback)) {
-        *object = static_cast<IRichEditOleCallback*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-}
-
-ULONG TZemRichEditOleCallback::AddRef() { return static_cast<ULONG>(::InterlockedIncrement(&references_)); }
-
-ULONG TZemRichEditOleCallback::Release() { return static_cast<ULONG>(::InterlockedDecrement(&references_)); }
 
 HRESULT TZemRichEditOleCallback::GetNewStorage(LPSTORAGE* storage) {
     if (storage) *storage = nullptr;

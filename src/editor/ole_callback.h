@@ -7,26 +7,21 @@
 
 #include <cstdint>
 
+#include "base/owned_com.h"
+
 namespace zem {
 
 // The control's default answers. The main window owns the object: the reference count only
 // tells whether the control still holds it.
-class TZemRichEditOleCallback : public IRichEditOleCallback {
+class TZemRichEditOleCallback : public OwnedComObject<IRichEditOleCallback> {
 public:
-    explicit TZemRichEditOleCallback(HWND control) : control_(control) {}
-    virtual ~TZemRichEditOleCallback();
-    TZemRichEditOleCallback(const TZemRichEditOleCallback&) = delete;
-    TZemRichEditOleCallback& operator=(const TZemRichEditOleCallback&) = delete;
+    explicit TZemRichEditOleCallback(HWND control);
+    ~TZemRichEditOleCallback() override;
 
     // Hands the callback to the control, or takes it back; 0 or the error code.
     uint32_t RegisterCallback();
     uint32_t UnregisterCallback();
-    LONG ReferenceCount() const { return references_; }
     HWND Control() const { return control_; }
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
 
     HRESULT STDMETHODCALLTYPE GetNewStorage(LPSTORAGE* storage) override;
     HRESULT STDMETHODCALLTYPE GetInPlaceContext(LPOLEINPLACEFRAME* frame, LPOLEINPLACEUIWINDOW* document,
@@ -47,8 +42,6 @@ protected:
 
 private:
     uint32_t SetCallback(IRichEditOleCallback* callback);
-
-    LONG references_ = 0;
 };
 
 // The program's answers: its context menu, copy or move by the keys held, plain text only.

@@ -141,22 +141,6 @@ DropResult TDropTextSource::Execute() {
     return DropResultFor(answer, effect, dragTypes_);
 }
 
-HRESULT TDropTextSource::QueryInterface(REFIID id, void** object) {
-    if (!object) return E_POINTER;
-    if (::IsEqualIID(id, IID_IUnknown) || ::IsEqualIID(id, IID_IDropSource)) {
-        *object = static_cast<IDropSource*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-}
-
-// The window that runs the drag owns the object; the count only tells who still holds it.
-ULONG TDropTextSource::AddRef() { return static_cast<ULONG>(::InterlockedIncrement(&references_)); }
-
-ULONG TDropTextSource::Release() { return static_cast<ULONG>(::InterlockedDecrement(&references_)); }
-
 HRESULT TDropTextSource::QueryContinueDrag(BOOL escapePressed, DWORD keyState) {
     if (escapePressed) return DRAGDROP_S_CANCEL;
     if (keyState & MK_LBUTTON) return S_OK;

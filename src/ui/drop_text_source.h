@@ -9,6 +9,8 @@
 #include <functional>
 #include <string>
 
+#include "base/owned_com.h"
+
 namespace zem {
 
 // What Execute reports.
@@ -21,12 +23,9 @@ IDataObject* CreateTextDataObject(const std::string& text);
 // Registers the shell's clipboard formats that drag and drop uses; once per process.
 void RegisterDragFormats();
 
-class TDropTextSource : public IDropSource {
+class TDropTextSource : public OwnedComObject<IDropSource> {
 public:
-    explicit TDropTextSource(DWORD dragTypes) : dragTypes_(dragTypes) {}
-    virtual ~TDropTextSource() = default;
-    TDropTextSource(const TDropTextSource&) = delete;
-    TDropTextSource& operator=(const TDropTextSource&) = delete;
+    explicit TDropTextSource(DWORD dragTypes) : OwnedComObject(IID_IDropSource), dragTypes_(dragTypes) {}
 
     std::string Text;
     // Asked when the button is released: false cancels the drop.
@@ -35,15 +34,11 @@ public:
     // Runs the drag; how it ended.
     DropResult Execute();
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
     HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL escapePressed, DWORD keyState) override;
     HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD effect) override;
 
 private:
     DWORD dragTypes_;
-    LONG references_ = 0;
 };
 
 // The drop result for how the drag loop ended: its answer and the effect the target chose.

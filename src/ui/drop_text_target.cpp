@@ -62,22 +62,6 @@ void TDropTextTarget::UnregisterTarget() {
     imageHelper_.Reset();
 }
 
-HRESULT TDropTextTarget::QueryInterface(REFIID id, void** object) {
-    if (!object) return E_POINTER;
-    if (::IsEqualIID(id, IID_IUnknown) || ::IsEqualIID(id, IID_IDropTarget)) {
-        *object = static_cast<IDropTarget*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-}
-
-// The main window owns the object; the count only tells who still holds it.
-ULONG TDropTextTarget::AddRef() { return static_cast<ULONG>(::InterlockedIncrement(&references_)); }
-
-ULONG TDropTextTarget::Release() { return static_cast<ULONG>(::InterlockedDecrement(&references_)); }
-
 HRESULT TDropTextTarget::DragEnter(IDataObject* data, DWORD keyState, POINTL point, DWORD* effect) {
     if (!effect) return E_POINTER;
     FORMATETC format = PlainTextFormat();

@@ -10,6 +10,8 @@
 #include <functional>
 #include <string>
 
+#include "base/owned_com.h"
+
 namespace zem {
 
 // The drag types, as the platform's drop effects.
@@ -22,15 +24,13 @@ DWORD DropEffectFor(DWORD keyState, DWORD dragTypes, DWORD requested);
 // The plain text a data object offers; empty when it offers none.
 bool FetchPlainText(IDataObject* data, std::string& text);
 
-class TDropTextTarget : public IDropTarget {
+class TDropTextTarget : public OwnedComObject<IDropTarget> {
 public:
     // The text dropped, the point in screen coordinates and the effect it gets.
     using DropEvent = std::function<void(const std::string& text, POINT point, DWORD effect)>;
 
-    explicit TDropTextTarget(DWORD dragTypes = dtCopy) : dragTypes_(dragTypes) {}
-    virtual ~TDropTextTarget();
-    TDropTextTarget(const TDropTextTarget&) = delete;
-    TDropTextTarget& operator=(const TDropTextTarget&) = delete;
+    explicit TDropTextTarget(DWORD dragTypes = dtCopy) : OwnedComObject(IID_IDropTarget), dragTypes_(dragTypes) {}
+    ~TDropTextTarget() override;
 
     // Registers `control`'s window as the drop target (another one is unregistered first);
     // 0 or the system's code.
@@ -41,9 +41,6 @@ public:
     DropEvent OnDrop;
     bool ShowImage = true;
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
     HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD keyState, POINTL point, DWORD* effect) override;
     HRESULT STDMETHODCALLTYPE DragOver(DWORD keyState, POINTL point, DWORD* effect) override;
     HRESULT STDMETHODCALLTYPE DragLeave() override;
@@ -52,7 +49,6 @@ public:
 private:
     DWORD dragTypes_;
     HWND control_ = nullptr;
-    LONG references_ = 0;
     bool offersText_ = false;
     Microsoft::WRL::ComPtr<IDropTargetHelper> imageHelper_;
 };
