@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "base/unique.h"
+#include "base/window.h"
 #include "resource.h"
 
 namespace zem {
@@ -27,23 +28,13 @@ bool IsReadOnlySwitch(const TZemCommanLineStrList& arguments, int index) {
     return arguments.SwitchNameIs(index, "RO", true) || arguments.SwitchNameIs(index, "READONLY", true);
 }
 
-// The text in single quotes, each single quote inside doubled.
-std::string SingleQuoted(const std::string& text) {
-    std::string result = "'";
-    for (char c : text) {
-        result += c;
-        if (c == '\'') result += '\'';
-    }
-    return result + "'";
-}
-
 // A parameter names the file when it exists, plain or in single quotes; once a file has been
 // found, any later parameter replaces it whether it exists or not.
 void TakeParameter(const std::string& argument, const FileExistsCheck& exists, CommandLineResult& result) {
     std::string tested = argument;
     if (exists(tested)) result.mode = CommandLineMode::FileNamed;
     if (result.mode != CommandLineMode::FileNamed) {
-        tested = SingleQuoted(argument);
+        tested = Quoted(argument, '\'');
         if (exists(tested)) result.mode = CommandLineMode::FileNamed;
     }
     if (result.mode == CommandLineMode::FileNamed) {
@@ -157,17 +148,8 @@ std::string CommandLineErrorText(uint32_t code, int index, const std::string& ar
 }
 
 void ShowCommandLineError(HWND owner, uint32_t code, int index, const std::string& argument) {
-    const std::string text = CommandLineErrorText(code, index, argument);
-    const std::string title = ResString(IDS_CMDLINE_WARNING_TITLE);
-    MSGBOXPARAMSA box{};
-    box.cbSize = sizeof(box);
-    box.hwndOwner = owner;
-    box.hInstance = ::GetModuleHandleA(nullptr);
-    box.lpszText = text.c_str();
-    box.lpszCaption = title.c_str();
-    box.dwStyle = MB_OK | MB_HELP | MB_ICONWARNING;
-    box.dwContextHelpId = kCommandLineErrorHelpContext;
-    ::MessageBoxIndirectA(&box);
+    ShowMessageWithHelp(owner, CommandLineErrorText(code, index, argument), ResString(IDS_CMDLINE_WARNING_TITLE),
+                        MB_ICONWARNING, kCommandLineErrorHelpContext);
 }
 
 }  // namespace zem

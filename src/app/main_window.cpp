@@ -178,7 +178,7 @@ void TForm1::StartWithCommandLine() {
             ::PostQuitMessage(static_cast<int>(commandLine.code));
             break;
         default:
-            ::MessageBoxA(Handle(), ResString(IDS_ERRONEOUS_COMMAND_LINE).c_str(), ApplicationTitle().c_str(), MB_OK);
+            ShowPlainMessage(ResString(IDS_ERRONEOUS_COMMAND_LINE));
             ::PostQuitMessage(static_cast<int>(commandLine.code));
             break;
     }

@@ -278,8 +278,8 @@ private:
     HMENU popupMenu_ = nullptr;
     HideableMenuItem currentBasePathItem_;
     bool shown_ = false;
-    bool selectionIsPath_ = false;
-    bool editorRefreshPending_ = false;  // the status bar's note: the selection is an existing path
+    bool selectionIsPath_ = false;       // the status bar's note: the selection is an existing path
+    bool editorRefreshPending_ = false;  // a refresh of the editing commands is posted
     std::string saveAsName_ = "ZemFileNameConversionOuput";
     // A Shift-drag of selected text that may start: the field and where the button went down.
     HWND dragField_ = nullptr;

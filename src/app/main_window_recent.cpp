@@ -44,16 +44,7 @@ void TForm1::ShowNamedDocumentError(UINT format, const std::string& shownName, u
     const std::string text =
         Format(ResString(format).c_str(), shownName.c_str(), "\r\n", static_cast<int32_t>(error), error) + "\r\n" +
         SystemErrorText(error);
-    const std::string title = ResString(IDS_ERROR_TITLE);
-    // The box's Help button sends WM_HELP with this context to the window.
-    MSGBOXPARAMSA box{};
-    box.cbSize = sizeof(box);
-    box.hwndOwner = Handle();
-    box.lpszText = text.c_str();
-    box.lpszCaption = title.c_str();
-    box.dwStyle = MB_OK | MB_HELP | MB_ICONERROR;
-    box.dwContextHelpId = helpContext;
-    ::MessageBoxIndirectA(&box);
+    ShowMessageWithHelp(Handle(), text, ResString(IDS_ERROR_TITLE), MB_ICONERROR, helpContext);
 }
 
 // Merges the go-to box's line numbers into the current file's recent entry.

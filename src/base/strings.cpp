@@ -52,13 +52,13 @@ std::string_view TrimRight(std::string_view text) {
 
 std::string_view Trim(std::string_view text) { return TrimRight(TrimLeft(text)); }
 
-std::string Quoted(const std::string& text) {
-    std::string result = "\"";
+std::string Quoted(const std::string& text, char quote) {
+    std::string result(1, quote);
     for (char c : text) {
-        if (c == '"') result += '"';
+        if (c == quote) result += quote;
         result += c;
     }
-    return result + "\"";
+    return result + quote;
 }
 
 std::string ResFilterString(UINT id) {

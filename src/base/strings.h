@@ -27,8 +27,8 @@ std::string_view TrimLeft(std::string_view text);
 std::string_view TrimRight(std::string_view text);
 std::string_view Trim(std::string_view text);
 
-// The text in double quotes, every double quote inside it doubled.
-std::string Quoted(const std::string& text);
+// The text in quotes (double quotes unless told), every such quote inside it doubled.
+std::string Quoted(const std::string& text, char quote = '"');
 
 // A file dialog's filter from a string resource whose pairs are separated by "|".
 std::string ResFilterString(UINT id);

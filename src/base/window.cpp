@@ -21,6 +21,18 @@ void ShowPlainMessage(const std::string& text) {
     ::MessageBoxA(::GetActiveWindow(), text.c_str(), ApplicationTitle().c_str(), MB_OK);
 }
 
+void ShowMessageWithHelp(HWND owner, const std::string& text, const std::string& title, UINT icon,
+                         DWORD helpContext) {
+    MSGBOXPARAMSA box{};
+    box.cbSize = sizeof(box);
+    box.hwndOwner = owner;
+    box.lpszText = text.c_str();
+    box.lpszCaption = title.c_str();
+    box.dwStyle = MB_OK | MB_HELP | icon;
+    box.dwContextHelpId = helpContext;
+    ::MessageBoxIndirectA(&box);
+}
+
 void ShowErrorReport(const std::string& text) {
     ::MessageBoxA(::GetActiveWindow(), text.c_str(), ApplicationTitle().c_str(), MB_OK | MB_ICONERROR);
 }

@@ -15,6 +15,10 @@ const std::string& ApplicationTitle();
 // A plain message box with an OK button, owned by the active window.
 void ShowPlainMessage(const std::string& text);
 
+// A message box with OK and Help; Help sends WM_HELP with `helpContext` to `owner`.
+void ShowMessageWithHelp(HWND owner, const std::string& text, const std::string& title, UINT icon,
+                         DWORD helpContext);
+
 // The application's general error report: a message box with the error's text.
 void ShowErrorReport(const std::string& text);
 

@@ -71,18 +71,9 @@ uint32_t Write8Dot3Setting(uint32_t value) {
                                                   reinterpret_cast<const BYTE*>(&data), sizeof(data)));
 }
 
-std::string QuotedWith(const std::string& text, char quote) {
-    std::string quoted(1, quote);
-    for (char c : text) {
-        if (c == quote) quoted += quote;
-        quoted += c;
-    }
-    return quoted + quote;
-}
-
 std::string SystemDriveText(LetterCase letterCase, bool quote, char quoteChar) {
     const std::string drive = InCase(DrivePart(SystemFolder()), letterCase);
-    return quote ? QuotedWith(drive, quoteChar) : drive;
+    return quote ? Quoted(drive, quoteChar) : drive;
 }
 
 std::string LocalTimeStamp() {

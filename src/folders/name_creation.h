@@ -36,8 +36,6 @@ uint32_t Write8Dot3Setting(uint32_t value);
 
 enum class LetterCase { Unchanged = 0, Upper = 1, Lower = 2 };
 
-// `text` between two `quote` characters, every `quote` inside it doubled.
-std::string QuotedWith(const std::string& text, char quote);
 // The drive of the system folder in that form; empty (or just the quotes) when it cannot be had.
 std::string SystemDriveText(LetterCase letterCase, bool quote, char quoteChar = '"');
 

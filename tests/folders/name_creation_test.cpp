@@ -98,7 +98,7 @@ TEST(NameCreationTexts, SystemDriveAndTimeStamp) {
     EXPECT_EQ(SystemDriveText(LetterCase::Upper, false), SystemDrive(true));
     const std::string lower{'\'', char(std::tolower(drive[0])), ':', '\''};
     EXPECT_EQ(SystemDriveText(LetterCase::Lower, true, '\''), lower);
-    EXPECT_EQ(QuotedWith("a'b", '\''), "'a''b'");
+    EXPECT_EQ(Quoted("a'b", '\''), "'a''b'");
     const std::string before = StampNow();
     EXPECT_PRED3(StampOfNow, before, LocalTimeStamp(), StampNow());
 }
