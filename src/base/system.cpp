@@ -38,6 +38,26 @@ bool QueryIsWow64() {
     return wow64 != FALSE;
 }
 
+std::string CurrentDirectory() {
+    const DWORD size = ::GetCurrentDirectoryA(0, nullptr);
+    if (size == 0) return {};
+    std::string buffer(size, '\0');
+    const DWORD length = ::GetCurrentDirectoryA(size, buffer.data());
+    return length > 0 && length < size ? buffer.substr(0, length) : std::string();
+}
+
+bool FileExists(const std::string& path) {
+    ::SetLastError(0);
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool FolderExists(const std::string& path) {
+    ::SetLastError(0);
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 std::string ExecutableFolder() {
     char buffer[MAX_PATH * 2] = {};
     const DWORD length = ::GetModuleFileNameA(nullptr, buffer, sizeof(buffer));

@@ -29,4 +29,12 @@ bool QueryIsWow64();
 // The folder of the running executable, without a trailing backslash.
 std::string ExecutableFolder();
 
+// The process's current directory; empty when it cannot be read.
+std::string CurrentDirectory();
+
+// The path names an existing file, or an existing folder. The thread's last error is cleared
+// first, so that a failure leaves the system's own code.
+bool FileExists(const std::string& path);
+bool FolderExists(const std::string& path);
+
 }  // namespace zem

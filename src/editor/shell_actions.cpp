@@ -11,6 +11,7 @@
 
 #include "base/status_codes.h"
 #include "base/strings.h"
+#include "base/system.h"
 #include "base/unique.h"
 #include "engine/path_forms.h"
 #include "info/operating_system.h"
@@ -51,17 +52,6 @@ bool ShellPathExists(const std::string& path) {
         return false;
     }
     return ::PathFileExistsA(path.c_str()) != FALSE;
-}
-
-bool IsExistingFolder(const std::string& path) {
-    ::SetLastError(0);
-    const DWORD attributes = ::GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
-
-bool IsExistingFile(const std::string& path) {
-    const DWORD attributes = ::GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 // The characters PowerShell reads as a single quote: ' and U+2018 to U+201B.
@@ -325,7 +315,7 @@ bool PowerShellAvailable(bool view64, const std::vector<RegistryPlace>& places) 
             return false;
         }
         const ProgramLookUp found = FindRegisteredProgram(places, view64);
-        return found.error == 0 && IsExistingFile(found.program);
+        return found.error == 0 && FileExists(found.program);
     } catch (const std::exception&) {
         return false;
     }
@@ -386,12 +376,12 @@ ShellActionResult OpenLocationInCmdExe(const std::string& selection, const Shell
     return Guarded(kCommand, [&] {
         const std::string path = CleanSelectedPath(selection);
         if (!ShellPathExists(path)) return ShellActionFailure(kCommand, LastErrorOr(ERROR_PATH_NOT_FOUND));
-        if (!IsExistingFolder(path)) return ShellActionFailure(kCommand, LastErrorOr(ERROR_DIRECTORY));
+        if (!FolderExists(path)) return ShellActionFailure(kCommand, LastErrorOr(ERROR_DIRECTORY));
         const std::string systemFolder = SystemFolderWithBackslash();
         if (systemFolder.empty()) return ShellActionFailure(kCommand, LastErrorOr(ErrUnknownFailure));
         const std::string folder = ExpandedPath(path);
         const ShellLaunch launch = OpenInCmdExeLaunch(systemFolder, folder);
-        if (folder.empty() || !IsExistingFile(launch.file)) return ShellActionResult{};
+        if (folder.empty() || !FileExists(launch.file)) return ShellActionResult{};
         const LaunchResult started = Start(context, launch);
         return started.started ? ShellActionResult{} : ShellActionFailure(kCommand, started.error);
     });
@@ -402,13 +392,13 @@ ShellActionResult OpenLocationInPowerShell(const std::string& selection, const S
     return Guarded(kCommand, [&] {
         const std::string path = CleanSelectedPath(selection);
         if (!ShellPathExists(path)) return ShellActionFailure(kCommand, LastErrorOr(ERROR_PATH_NOT_FOUND));
-        if (!IsExistingFolder(path)) return ShellActionResult{};
+        if (!FolderExists(path)) return ShellActionResult{};
         const ProgramLookUp found = FindRegisteredProgram(context.powerShellPlaces, context.registry64);
         if (found.error != 0) return ShellActionFailure(kCommand, found.error);
         const std::string folder = ExpandedPath(path);
         const std::optional<ShellLaunch> launch = OpenInPowerShellLaunch(found.program, folder);
         if (!launch) return ShellActionFailure(kCommand, ERROR_INVALID_NAME);
-        if (folder.empty() || !IsExistingFile(found.program)) return ShellActionResult{};
+        if (folder.empty() || !FileExists(found.program)) return ShellActionResult{};
         const LaunchResult started = Start(context, *launch);
         return started.started ? ShellActionResult{} : ShellActionFailure(kCommand, started.error);
     });

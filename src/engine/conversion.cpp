@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "base/status_codes.h"
+#include "base/system.h"
 #include "engine/conversion_steps.h"
 #include "engine/dos_devices.h"
 #include "engine/path_forms.h"
@@ -15,14 +16,6 @@
 namespace zem {
 
 namespace {
-
-std::string CurrentDirectory() {
-    const DWORD size = ::GetCurrentDirectoryA(0, nullptr);
-    if (size == 0) return {};
-    std::string buffer(size, '\0');
-    const DWORD length = ::GetCurrentDirectoryA(size, buffer.data());
-    return length > 0 && length < size ? buffer.substr(0, length) : std::string();
-}
 
 // Makes a folder the current directory for a while; the previous one comes back in every case.
 class CurrentDirectoryScope {

@@ -7,6 +7,7 @@
 
 #include "base/status_codes.h"
 #include "base/strings.h"
+#include "base/system.h"
 #include "engine/conversion.h"
 #include "engine/path_forms.h"
 #include "engine/path_input.h"
@@ -76,13 +77,6 @@ std::optional<DWORD> PathAttribute(const std::string& path) {
     const DWORD attributes = ::GetFileAttributesA(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) return std::nullopt;
     return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? FILE_ATTRIBUTE_DIRECTORY : 0;
-}
-
-std::string CurrentDirectory() {
-    const DWORD size = ::GetCurrentDirectoryA(0, nullptr);
-    std::string folder(size, '\0');
-    folder.resize(::GetCurrentDirectoryA(size, folder.data()));
-    return folder;
 }
 
 bool SameRoot(const std::string& a, const std::string& b) { return ::PathIsSameRootA(a.c_str(), b.c_str()) != FALSE; }

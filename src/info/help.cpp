@@ -51,16 +51,6 @@ private:
     HtmlHelpFunction htmlHelp_;
 };
 
-bool FolderExists(const std::string& path) {
-    const DWORD attributes = ::GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-bool FileExists(const std::string& path) {
-    const DWORD attributes = ::GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 std::string WindowsFolder() {
     char buffer[MAX_PATH + 1] = {};
     const UINT length = ::GetWindowsDirectoryA(buffer, sizeof(buffer));
