@@ -90,39 +90,11 @@ TTarvelixUsageDlg::TTarvelixUsageDlg(HelpHandler help, OnlineQuestion askToGoOnl
     : help_(std::move(help)),
       askToGoOnline_(askToGoOnline ? std::move(askToGoOnline) : OnlineQuestion(AskToGoOnline)) {}
 
-TTarvelixUsageDlg::~TTarvelixUsageDlg() {
-    if (hwnd_ && ::IsWindow(hwnd_)) ::DestroyWindow(hwnd_);
-}
+INT_PTR TTarvelixUsageDlg::ShowModal(HWND owner) { return RunModal(owner, MAKEINTRESOURCEA(IDD_USAGE)); }
 
-INT_PTR TTarvelixUsageDlg::ShowModal(HWND owner) {
-    modal_ = true;
-    return ::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_USAGE), owner,
-                             &TTarvelixUsageDlg::DialogProc, reinterpret_cast<LPARAM>(this));
-}
-
-HWND TTarvelixUsageDlg::Create(HWND owner) {
-    modal_ = false;
-    return ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_USAGE), owner,
-                                &TTarvelixUsageDlg::DialogProc, reinterpret_cast<LPARAM>(this));
-}
+HWND TTarvelixUsageDlg::Create(HWND owner) { return CreateModeless(owner, MAKEINTRESOURCEA(IDD_USAGE)); }
 
 HWND TTarvelixUsageDlg::TextControl() const { return richEdit1_.Handle(); }
-
-INT_PTR CALLBACK TTarvelixUsageDlg::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-    if (message == WM_INITDIALOG) {
-        ::SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
-        reinterpret_cast<TTarvelixUsageDlg*>(lParam)->hwnd_ = hwnd;
-    }
-    auto* dialog = reinterpret_cast<TTarvelixUsageDlg*>(::GetWindowLongPtrA(hwnd, DWLP_USER));
-    if (!dialog) return FALSE;
-    INT_PTR result = FALSE;
-    RunGuarded([&] { result = dialog->HandleMessage(message, wParam, lParam); });
-    if (message == WM_NCDESTROY) {
-        ::SetWindowLongPtrA(hwnd, DWLP_USER, 0);
-        dialog->hwnd_ = nullptr;
-    }
-    return result;
-}
 
 INT_PTR TTarvelixUsageDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -297,14 +269,6 @@ void TTarvelixUsageDlg::OnURLThreadDone() {
 void TTarvelixUsageDlg::OnHelp(const HELPINFO& request) const {
     const DWORD context = request.dwContextId != 0 ? static_cast<DWORD>(request.dwContextId) : kUsageDialogHelpContext;
     if (help_) help_(context);
-}
-
-void TTarvelixUsageDlg::Close(INT_PTR result) {
-    if (modal_) {
-        ::EndDialog(hwnd_, result);
-    } else {
-        ::DestroyWindow(hwnd_);
-    }
 }
 
 void TTarvelixUsageDlg::OnDestroy() {

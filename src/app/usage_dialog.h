@@ -11,6 +11,7 @@
 #include "base/unique.h"
 #include "info/url_info.h"
 #include "ui/control_hint.h"
+#include "ui/dialog.h"
 #include "ui/link_view.h"
 
 namespace zem {
@@ -51,7 +52,7 @@ std::string UsageText();
 // The online user guide on the maker's web site.
 std::string UserGuideAddress();
 
-class TTarvelixUsageDlg {
+class TTarvelixUsageDlg : public Dialog {
 public:
     // Shows the help topic of a help context number (the main window's ShowHelpTopic).
     using HelpHandler = std::function<void(DWORD context)>;
@@ -59,16 +60,12 @@ public:
     using OnlineQuestion = std::function<bool(HWND owner)>;
 
     explicit TTarvelixUsageDlg(HelpHandler help, OnlineQuestion askToGoOnline = {});
-    ~TTarvelixUsageDlg();
-    TTarvelixUsageDlg(const TTarvelixUsageDlg&) = delete;
-    TTarvelixUsageDlg& operator=(const TTarvelixUsageDlg&) = delete;
 
     // Shows the dialog modally over `owner`; IDOK, IDCANCEL for the close box, -1 on failure.
     INT_PTR ShowModal(HWND owner);
     // Creates the dialog hidden and modeless (it is destroyed with this object); null on failure.
     HWND Create(HWND owner);
 
-    HWND Handle() const { return hwnd_; }
     HWND TextControl() const;
     bool TitleVisible() const { return titleVisible_; }
     COLORREF TitleColor() const { return titleColor_; }
@@ -77,8 +74,7 @@ public:
     TZemURLInfo& URLInfo() { return urlInfo_; }
 
 private:
-    static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
-    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnInitDialog();
     void CreateTextView();
     void PlaceControls() const;
@@ -92,13 +88,10 @@ private:
     void OnURLClick(const std::string& address);
     void OnURLThreadDone();
     void OnHelp(const HELPINFO& request) const;
-    void Close(INT_PTR result);
     void OnDestroy();
 
     HelpHandler help_;
     OnlineQuestion askToGoOnline_;
-    HWND hwnd_ = nullptr;
-    bool modal_ = false;
     bool shown_ = false;
     UniqueGdiObject titleFont_;
     UniqueHIcon logo_;

@@ -8,6 +8,7 @@
 #include "base/strings.h"
 #include "base/unique.h"
 #include "base/window.h"
+#include "ui/dialog.h"
 #include "resource.h"
 
 namespace zem {
@@ -103,7 +104,7 @@ struct alignas(4) EmptyTemplate {
     WORD title;
 };
 
-class CheckMessageBox {
+class CheckMessageBox : public Dialog {
 public:
     CheckMessageBox(std::string text, std::string title, UINT style)
         : text_(std::move(text)), title_(std::move(title)), style_(style), buttons_(ButtonsOf(style)) {}
@@ -111,8 +112,7 @@ public:
     CheckMessageBoxAnswer Show(HWND owner);
 
 private:
-    static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
-    INT_PTR HandleMessage(UINT message, WPARAM wParam);
+    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnInitDialog();
     void OnCommand(int id);
 
@@ -134,7 +134,6 @@ private:
     std::string title_;
     UINT style_;
     std::vector<BoxButton> buttons_;
-    HWND hwnd_ = nullptr;
     UniqueGdiObject font_;
     UniqueHIcon icon_;
     bool ready_ = false;
@@ -146,31 +145,18 @@ CheckMessageBoxAnswer CheckMessageBox::Show(HWND owner) {
     dialog.header.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_3DLOOK;
     dialog.header.cx = 100;
     dialog.header.cy = 50;
-    const INT_PTR result = ::DialogBoxIndirectParamA(::GetModuleHandleA(nullptr), &dialog.header, owner,
-                                                     &CheckMessageBox::DialogProc, reinterpret_cast<LPARAM>(this));
+    const INT_PTR result = RunModal(owner, dialog.header);
     // 0 means an invalid owner; both that and -1 mean that nothing was shown.
     if (result <= 0) return {};
     return {static_cast<int>(result), dontShowAgain_};
 }
 
-INT_PTR CALLBACK CheckMessageBox::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-    if (message == WM_INITDIALOG) {
-        ::SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
-        reinterpret_cast<CheckMessageBox*>(lParam)->hwnd_ = hwnd;
-    }
-    auto* box = reinterpret_cast<CheckMessageBox*>(::GetWindowLongPtrA(hwnd, DWLP_USER));
-    if (!box) return FALSE;
-    INT_PTR result = FALSE;
-    RunGuarded([&] { result = box->HandleMessage(message, wParam); });
-    // A box that could not be built answers as a failed message box does.
-    if (message == WM_INITDIALOG && !box->ready_) ::EndDialog(hwnd, -1);
-    return result;
-}
-
-INT_PTR CheckMessageBox::HandleMessage(UINT message, WPARAM wParam) {
+INT_PTR CheckMessageBox::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
         case WM_INITDIALOG:
             OnInitDialog();
+            // A box that could not be built answers as a failed message box does.
+            if (!ready_) Close(-1);
             return FALSE;  // the focus is on the default button already
         case WM_COMMAND:
             if (HIWORD(wParam) == BN_CLICKED) OnCommand(LOWORD(wParam));
@@ -213,7 +199,7 @@ void CheckMessageBox::OnCommand(int id) {
     }
     if (!HasButton(answer)) return;
     dontShowAgain_ = ::IsDlgButtonChecked(hwnd_, IDC_CHECKBOX_DONTSHOW) == BST_CHECKED;
-    ::EndDialog(hwnd_, answer);
+    Close(answer);
 }
 
 HFONT CheckMessageBox::Font() const {

@@ -1,0 +1,56 @@
+#include "ui/dialog.h"
+
+#include "base/window.h"
+
+namespace zem {
+
+Dialog::~Dialog() {
+    if (!hwnd_ || !::IsWindow(hwnd_)) return;
+    // The derived part is gone: no message may reach it any more.
+    ::SetWindowLongPtrA(hwnd_, DWLP_USER, 0);
+    ::DestroyWindow(hwnd_);
+}
+
+INT_PTR Dialog::RunModal(HWND owner, LPCSTR templateName) {
+    modal_ = true;
+    return ::DialogBoxParamA(::GetModuleHandleA(nullptr), templateName, owner, &Dialog::DialogProc,
+                             reinterpret_cast<LPARAM>(this));
+}
+
+INT_PTR Dialog::RunModal(HWND owner, const DLGTEMPLATE& dialogTemplate) {
+    modal_ = true;
+    return ::DialogBoxIndirectParamA(::GetModuleHandleA(nullptr), &dialogTemplate, owner, &Dialog::DialogProc,
+                                     reinterpret_cast<LPARAM>(this));
+}
+
+HWND Dialog::CreateModeless(HWND owner, LPCSTR templateName) {
+    modal_ = false;
+    return ::CreateDialogParamA(::GetModuleHandleA(nullptr), templateName, owner, &Dialog::DialogProc,
+                                reinterpret_cast<LPARAM>(this));
+}
+
+void Dialog::Close(INT_PTR result) {
+    if (modal_) {
+        ::EndDialog(hwnd_, result);
+    } else {
+        ::DestroyWindow(hwnd_);
+    }
+}
+
+INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    if (message == WM_INITDIALOG) {
+        ::SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
+        reinterpret_cast<Dialog*>(lParam)->hwnd_ = hwnd;
+    }
+    auto* dialog = reinterpret_cast<Dialog*>(::GetWindowLongPtrA(hwnd, DWLP_USER));
+    if (!dialog) return FALSE;
+    INT_PTR result = FALSE;
+    RunGuarded([&] { result = dialog->HandleMessage(message, wParam, lParam); });
+    if (message == WM_NCDESTROY) {
+        ::SetWindowLongPtrA(hwnd, DWLP_USER, 0);
+        dialog->hwnd_ = nullptr;
+    }
+    return result;
+}
+
+}  // namespace zem
