@@ -257,3 +257,5 @@
 #include "name_creation_ids.h"
 #include "shell_actions_ids.h"
 #include "usage_dialog_ids.h"
+#include "about_dialog_ids.h"
+#include "preferences_dialog_ids.h"
