@@ -19,29 +19,12 @@ constexpr int kMargin = 12;
 // The usage text takes all the width it can: its longest line barely fits.
 constexpr int kTextMargin = 8;
 constexpr int kLineHeight = 3;
-constexpr int kLogoSize = 48;
 constexpr int kButtonWidth = 75;
 constexpr int kButtonHeight = 25;
 constexpr int kButtonGap = 7;
 constexpr int kBottomLineTop = kUsageClientHeight - kButtonHeight - 2 * kButtonGap - kLineHeight;
-constexpr int kTitleLeft = kMargin;
-constexpr int kTitleTop = 15;
-
-// The banner's colours, top and bottom; the title fades into them.
-constexpr COLORREF kBannerTop = RGB(255, 255, 255);
-constexpr COLORREF kBannerBottom = RGB(214, 226, 242);
 
 UsageTextRun Line(UINT id, bool bold = false) { return {ResString(id) + "\r\n", bold}; }
-
-BYTE Blend(BYTE from, BYTE to, int step, int steps) {
-    return static_cast<BYTE>(from + (static_cast<int>(to) - from) * step / steps);
-}
-
-void FillRow(HDC dc, int y, int width, COLORREF colour) {
-    const UniqueGdiObject brush(::CreateSolidBrush(colour));
-    const RECT row{0, y, width, y + 1};
-    ::FillRect(dc, &row, static_cast<HBRUSH>(brush.Get()));
-}
 
 bool AskToGoOnline(HWND owner) { return ShowGoOnlineDlg(owner, OnlineStep::UsageLink) == IDYES; }
 
@@ -81,14 +64,10 @@ std::string UserGuideAddress() {
     return home.substr(0, home.rfind('/') + 1) + kUserGuidePage;
 }
 
-FadeStep NextFadeStep(COLORREF color) {
-    const COLORREF next = color + kFadeStep;
-    return {next, next <= kFadeLimit};
-}
-
 TTarvelixUsageDlg::TTarvelixUsageDlg(HelpHandler help, OnlineQuestion askToGoOnline)
     : help_(std::move(help)),
-      askToGoOnline_(askToGoOnline ? std::move(askToGoOnline) : OnlineQuestion(AskToGoOnline)) {}
+      askToGoOnline_(askToGoOnline ? std::move(askToGoOnline) : OnlineQuestion(AskToGoOnline)),
+      banner_(kFadeTimerId, kUsageFadeLimit) {}
 
 INT_PTR TTarvelixUsageDlg::ShowModal(HWND owner) { return RunModal(owner, MAKEINTRESOURCEA(IDD_USAGE)); }
 
@@ -103,12 +82,8 @@ INT_PTR TTarvelixUsageDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
             if (wParam) OnShowWindow();
             return FALSE;
         case WM_PAINT: OnPaint(); return TRUE;
-        case WM_MOUSEMOVE:
-            if (GET_Y_LPARAM(lParam) < kUsageBannerHeight) StartFade();
-            return FALSE;
-        case WM_TIMER:
-            if (wParam == kFadeTimerId) OnFadeTimer();
-            return TRUE;
+        case WM_MOUSEMOVE: banner_.OnMouseMove(GET_Y_LPARAM(lParam)); return FALSE;
+        case WM_TIMER: return banner_.OnTimer(wParam);
         case WM_NOTIFY: richEdit1_.HandleNotify(*reinterpret_cast<const NMHDR*>(lParam)); return FALSE;
         case WM_COMMAND:
             if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) Close(LOWORD(wParam));
@@ -127,10 +102,7 @@ INT_PTR TTarvelixUsageDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
 void TTarvelixUsageDlg::OnInitDialog() {
     CreateTextView();
     const HWND text = TextControl();
-    titleFont_.Reset(::CreateFontA(-16, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Arial"));
-    logo_.Reset(static_cast<HICON>(
-        ::LoadImageA(::GetModuleHandleA(nullptr), "DEFICON1", IMAGE_ICON, kLogoSize, kLogoSize, 0)));
+    banner_.Attach(hwnd_, kUsageClientWidth, kUsageBannerHeight, ResString(IDS_USAGE_TITLE));
     ::SetWindowContextHelpId(hwnd_, kUsageDialogHelpContext);
     ::SetWindowContextHelpId(text, kUsageTextHelpContext);
     ::SetWindowContextHelpId(::GetDlgItem(hwnd_, IDOK), kUsageOkButtonHelpContext);
@@ -177,63 +149,15 @@ void TTarvelixUsageDlg::PlaceControls() const {
 void TTarvelixUsageDlg::OnShowWindow() {
     if (shown_) return;
     shown_ = true;
-    StartFade();
+    banner_.StartFade();
     WriteText();
 }
 
 void TTarvelixUsageDlg::OnPaint() {
     PAINTSTRUCT paint{};
     HDC dc = ::BeginPaint(hwnd_, &paint);
-    if (dc) PaintBanner(dc);
+    if (dc) banner_.Paint(dc);
     ::EndPaint(hwnd_, &paint);
-}
-
-// The band with its colour gradient, the logo at its right and, while it shows, the title.
-void TTarvelixUsageDlg::PaintBanner(HDC dc) const {
-    for (int y = 0; y < kUsageBannerHeight; ++y) {
-        const int last = kUsageBannerHeight - 1;
-        FillRow(dc, y, kUsageClientWidth,
-                RGB(Blend(GetRValue(kBannerTop), GetRValue(kBannerBottom), y, last),
-                    Blend(GetGValue(kBannerTop), GetGValue(kBannerBottom), y, last),
-                    Blend(GetBValue(kBannerTop), GetBValue(kBannerBottom), y, last)));
-    }
-    if (logo_) {
-        ::DrawIconEx(dc, kUsageClientWidth - kLogoSize - kMargin / 2, (kUsageBannerHeight - kLogoSize) / 2,
-                     logo_.Get(), kLogoSize, kLogoSize, 0, nullptr, DI_NORMAL);
-    }
-    if (!titleVisible_) return;
-    const std::string title = ResString(IDS_USAGE_TITLE);
-    const HGDIOBJ oldFont = ::SelectObject(dc, titleFont_.Get());
-    ::SetBkMode(dc, TRANSPARENT);
-    ::SetTextColor(dc, titleColor_);
-    ::TextOutA(dc, kTitleLeft, kTitleTop, title.c_str(), static_cast<int>(title.size()));
-    ::SelectObject(dc, oldFont);
-}
-
-void TTarvelixUsageDlg::StartFade() {
-    if (fading_) return;
-    titleColor_ = ::GetSysColor(COLOR_WINDOWTEXT);
-    titleVisible_ = true;
-    fading_ = ::SetTimer(hwnd_, kFadeTimerId, kFadeInterval, nullptr) != 0;
-    InvalidateTitle();
-}
-
-void TTarvelixUsageDlg::OnFadeTimer() {
-    if (!fading_) return;
-    const FadeStep step = NextFadeStep(titleColor_);
-    titleColor_ = step.color;
-    if (!step.visible) {
-        titleVisible_ = false;
-        fading_ = false;
-        ::KillTimer(hwnd_, kFadeTimerId);
-    }
-    InvalidateTitle();
-}
-
-void TTarvelixUsageDlg::InvalidateTitle() const {
-    // The band is painted whole, so nothing needs erasing first.
-    const RECT band{0, 0, kUsageClientWidth - kLogoSize - kMargin, kUsageBannerHeight};
-    ::InvalidateRect(hwnd_, &band, FALSE);
 }
 
 void TTarvelixUsageDlg::WriteText() const {
@@ -272,8 +196,7 @@ void TTarvelixUsageDlg::OnHelp(const HELPINFO& request) const {
 }
 
 void TTarvelixUsageDlg::OnDestroy() {
-    ::KillTimer(hwnd_, kFadeTimerId);
-    fading_ = false;
+    banner_.Stop();
     urlInfo_.Clear();
 }
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "base/unique.h"
 #include "info/url_info.h"
+#include "ui/banner.h"
 #include "ui/control_hint.h"
 #include "ui/dialog.h"
 #include "ui/link_view.h"
@@ -25,18 +25,8 @@ inline constexpr int kUsageClientWidth = 566;
 inline constexpr int kUsageClientHeight = 323;
 inline constexpr int kUsageBannerHeight = 50;
 
-// The title fade: a timer of 200 ms brightens the title from the window-text colour until it
-// is hidden.
-inline constexpr UINT kFadeInterval = 200;
-inline constexpr COLORREF kFadeStep = 0x0A0A0A;
-inline constexpr COLORREF kFadeLimit = 0xF3F3F2;
-
-struct FadeStep {
-    COLORREF color;
-    bool visible;
-};
-// One tick of the fade: the colour plus the step, visible while it does not exceed the limit.
-FadeStep NextFadeStep(COLORREF color);
+// The title fades until its colour exceeds this.
+inline constexpr COLORREF kUsageFadeLimit = 0xF3F3F2;
 
 // One piece of the usage text, bold or not; pieces end lines with CR LF.
 struct UsageTextRun {
@@ -67,9 +57,9 @@ public:
     HWND Create(HWND owner);
 
     HWND TextControl() const;
-    bool TitleVisible() const { return titleVisible_; }
-    COLORREF TitleColor() const { return titleColor_; }
-    bool Fading() const { return fading_; }
+    bool TitleVisible() const { return banner_.TitleVisible(); }
+    COLORREF TitleColor() const { return banner_.TitleColor(); }
+    bool Fading() const { return banner_.Fading(); }
     // The dialog's own record of a pending web-page request.
     TZemURLInfo& URLInfo() { return urlInfo_; }
 
@@ -80,10 +70,6 @@ private:
     void PlaceControls() const;
     void OnShowWindow();
     void OnPaint();
-    void PaintBanner(HDC dc) const;
-    void StartFade();
-    void OnFadeTimer();
-    void InvalidateTitle() const;
     void WriteText() const;
     void OnURLClick(const std::string& address);
     void OnURLThreadDone();
@@ -93,14 +79,10 @@ private:
     HelpHandler help_;
     OnlineQuestion askToGoOnline_;
     bool shown_ = false;
-    UniqueGdiObject titleFont_;
-    UniqueHIcon logo_;
+    DialogBanner banner_;
     TZemRichEdit richEdit1_;
     ControlHint okHint_;
     TZemURLInfo urlInfo_;
-    bool fading_ = false;
-    bool titleVisible_ = false;
-    COLORREF titleColor_ = 0;
 };
 
 // The usage dialog over `owner`, modal; `help` shows the help topics it asks for. The caller

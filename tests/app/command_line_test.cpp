@@ -318,7 +318,7 @@ TEST(UsageDialog, ItsTextAndFade) {
     COLORREF color = 0;
     int ticks = 0;
     for (FadeStep step{0, true}; step.visible; color = step.color) {
-        step = NextFadeStep(color);
+        step = NextFadeStep(color, kUsageFadeLimit);
         ++ticks;
     }
     EXPECT_EQ(ticks, 25);
