@@ -144,6 +144,7 @@ public:
     // Help and online access.
     void ShowHelp();
     void ShowHelpTopic(DWORD context);
+    void ShowPreferencesDialog();
     void OpenTarvelixHomePage();
     void CheckForUpdates();
     // The About dialog's consent question for a link; true when the user allows going online.

@@ -40,6 +40,7 @@ void TForm1::RegisterCommands() {
     commands_.Register(MMHistClearLineNums, [this] { ClearGoToLineNumsList(); });
     commands_.Register(MMHistClearFileNames, [this] { ClearFileNamesList(); });
     commands_.Register(MMHelpHelp, [this] { ShowHelp(); });
+    commands_.Register(MMOptionsPreferences, [this] { ShowPreferencesDialog(); });
     commands_.Register(MMHelpHomePage, [this] { OpenTarvelixHomePage(); });
     commands_.Register(MMHelpCheckForUpdates, [this] { CheckForUpdates(); });
     commands_.Register(MMOptionsAutocompleteOn, [this] { ActivateAutoComplete(); });
@@ -72,16 +73,11 @@ void TForm1::ZoomOut() {
 }
 
 void TForm1::ActivateAutoComplete() {
-    // File-system items only; suggest and append; rooted at the computer's drives.
-    constexpr DWORD kFileSystemOnly = 16;
-    constexpr DWORD kSuggestAndAppend = 3;
-    constexpr int kDrives = 0x11;
     bool on = false;
     if (autoComplete_.Exists()) {
         on = autoComplete_.Enable(true);
     } else {
-        on = autoComplete_.AttachAutoComplete(FileNameComboBox1().EditHandle(), kFileSystemOnly, kSuggestAndAppend,
-                                              kDrives) == 0;
+        on = autoComplete_.AttachToPathField(FileNameComboBox1().EditHandle()) == 0;
     }
     CheckRadioItem(mainMenu_, on ? MMOptionsAutocompleteOn : MMOptionsAutocompleteOff);
 }
