@@ -10,7 +10,29 @@ namespace {
 
 FORMATETC PlainTextFormat() { return FORMATETC{CF_TEXT, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL}; }
 
+constexpr UINT_PTR kScrollTimerId = 0x5A;
+constexpr UINT kScrollInterval = 100;
+constexpr DWORD kScrollFlag = DROPEFFECT_SCROLL;
+// The control's property that leads its scroll timer back to the target.
+constexpr char kTargetProperty[] = "ZemDropTextTarget";
+
+int FontHeightOf(HWND control) {
+    auto font = reinterpret_cast<HGDIOBJ>(::SendMessageA(control, WM_GETFONT, 0, 0));
+    if (!font) font = ::GetStockObject(SYSTEM_FONT);
+    LOGFONTA description{};
+    if (!::GetObjectA(font, sizeof(description), &description)) return 0;
+    return description.lfHeight < 0 ? -description.lfHeight : description.lfHeight;
+}
+
 }  // namespace
+
+ScrollStep ScrollStepFor(POINT client, const RECT& area, int margin, bool horizontal, bool vertical) {
+    if (vertical && client.y < area.top + margin) return {WM_VSCROLL, SB_LINEUP};
+    if (vertical && client.y >= area.bottom - margin) return {WM_VSCROLL, SB_LINEDOWN};
+    if (horizontal && client.x < area.left + margin) return {WM_HSCROLL, SB_LINELEFT};
+    if (horizontal && client.x >= area.right - margin) return {WM_HSCROLL, SB_LINERIGHT};
+    return {};
+}
 
 DWORD DropEffectFor(DWORD keyState, DWORD dragTypes, DWORD requested) {
     const DWORD allowed = requested & dragTypes;
@@ -57,6 +79,8 @@ uint32_t TDropTextTarget::RegisterTarget(HWND control) {
 
 void TDropTextTarget::UnregisterTarget() {
     if (!control_) return;
+    StopScrolling();
+    data_.Reset();
     ::RevokeDragDrop(control_);
     control_ = nullptr;
     imageHelper_.Reset();
@@ -66,44 +90,112 @@ HRESULT TDropTextTarget::DragEnter(IDataObject* data, DWORD keyState, POINTL poi
     if (!effect) return E_POINTER;
     FORMATETC format = PlainTextFormat();
     offersText_ = data && data->QueryGetData(&format) == S_OK;
-    *effect = offersText_ ? DropEffectFor(keyState, dragTypes_, *effect) : DROPEFFECT_NONE;
+    textFetched_ = false;
+    text_.clear();
     POINT where{point.x, point.y};
+    if (!offersText_) {
+        *effect = DROPEFFECT_NONE;
+        if (imageHelper_) imageHelper_->DragEnter(control_, data, &where, *effect);
+        return S_OK;
+    }
+    data_ = data;
+    PrepareScrolling();
+    if (GetDataOnEnter) FetchText(data);
+    *effect = EffectFor(keyState, point, *effect);
     if (imageHelper_) imageHelper_->DragEnter(control_, data, &where, *effect);
     return S_OK;
 }
 
 HRESULT TDropTextTarget::DragOver(DWORD keyState, POINTL point, DWORD* effect) {
     if (!effect) return E_POINTER;
-    *effect = offersText_ ? DropEffectFor(keyState, dragTypes_, *effect) : DROPEFFECT_NONE;
+    *effect = offersText_ ? EffectFor(keyState, point, *effect) : DROPEFFECT_NONE;
+    FollowScrollFlag(*effect);
     POINT where{point.x, point.y};
     if (imageHelper_) imageHelper_->DragOver(&where, *effect);
     return S_OK;
 }
 
 HRESULT TDropTextTarget::DragLeave() {
+    StopScrolling();
     offersText_ = false;
+    data_.Reset();
     if (imageHelper_) imageHelper_->DragLeave();
     return S_OK;
 }
 
 HRESULT TDropTextTarget::Drop(IDataObject* data, DWORD keyState, POINTL point, DWORD* effect) {
     if (!effect) return E_POINTER;
+    StopScrolling();
     POINT where{point.x, point.y};
-    *effect = DropEffectFor(keyState, dragTypes_, *effect);
+    *effect = EffectFor(keyState, point, *effect) & ~kScrollFlag;
     if (imageHelper_) imageHelper_->Drop(data, &where, *effect);
-    std::string text;
-    if (!FetchPlainText(data, text) || text.empty()) {
+    const bool hasText = (textFetched_ || FetchText(data)) && !text_.empty();
+    data_.Reset();
+    if (!hasText) {
         *effect = DROPEFFECT_NONE;
         return S_OK;
     }
     const DWORD dropped = *effect;
     // No failure of the handler may cross back into the system's drag loop; none is shown.
     try {
-        if (OnDrop) OnDrop(text, where, dropped);
+        if (OnDrop) OnDrop(text_, where, dropped);
     } catch (...) {
         *effect = DROPEFFECT_NONE;
     }
     return S_OK;
+}
+
+bool TDropTextTarget::FetchText(IDataObject* data) {
+    textFetched_ = FetchPlainText(data, text_);
+    return textFetched_;
+}
+
+void TDropTextTarget::PrepareScrolling() {
+    const LONG style = ::GetWindowLongA(control_, GWL_STYLE);
+    scrollHorizontal_ = (style & WS_HSCROLL) != 0;
+    scrollVertical_ = (style & WS_VSCROLL) != 0;
+    scrollMargin_ = FontHeightOf(control_);
+}
+
+DWORD TDropTextTarget::EffectFor(DWORD keyState, POINTL point, DWORD requested) {
+    POINT where{point.x, point.y};
+    const DWORD allowed = requested & dragTypes_;
+    DWORD effect = OnGetDropEffect ? OnGetDropEffect(keyState, where, allowed) : DropEffectFor(keyState, dragTypes_, requested);
+    ::ScreenToClient(control_, &where);
+    lastPoint_ = where;
+    RECT area{};
+    ::GetClientRect(control_, &area);
+    if (ScrollStepFor(where, area, scrollMargin_, scrollHorizontal_, scrollVertical_).message) effect |= kScrollFlag;
+    return effect;
+}
+
+void TDropTextTarget::FollowScrollFlag(DWORD effect) {
+    const bool wanted = (effect & kScrollFlag) != 0;
+    if (wanted == scrolling_) return;
+    if (!wanted) {
+        StopScrolling();
+        return;
+    }
+    ::SetPropA(control_, kTargetProperty, this);
+    scrolling_ = ::SetTimer(control_, kScrollTimerId, kScrollInterval, &TDropTextTarget::OnScrollTimer) != 0;
+}
+
+void TDropTextTarget::StopScrolling() {
+    if (!scrolling_) return;
+    ::KillTimer(control_, kScrollTimerId);
+    ::RemovePropA(control_, kTargetProperty);
+    scrolling_ = false;
+}
+
+// One line toward the edge the drag rests near.
+void CALLBACK TDropTextTarget::OnScrollTimer(HWND control, UINT, UINT_PTR, DWORD) noexcept {
+    auto* target = static_cast<TDropTextTarget*>(::GetPropA(control, kTargetProperty));
+    if (!target) return;
+    RECT area{};
+    ::GetClientRect(control, &area);
+    const ScrollStep step = ScrollStepFor(target->lastPoint_, area, target->scrollMargin_, target->scrollHorizontal_,
+                                          target->scrollVertical_);
+    if (step.message) ::SendMessageA(control, step.message, MAKEWPARAM(step.request, 0), 0);
 }
 
 }  // namespace zem

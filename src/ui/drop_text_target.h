@@ -21,6 +21,15 @@ enum DragTypes : DWORD { dtCopy = DROPEFFECT_COPY, dtMove = DROPEFFECT_MOVE, dtL
 // keys held (Shift+Ctrl links, Shift alone moves), else copy, move or link as allowed.
 DWORD DropEffectFor(DWORD keyState, DWORD dragTypes, DWORD requested);
 
+// The edge a drag point is near, within `margin` pixels of the client area `client`, for the
+// directions the control scrolls in; the scroll bar message and request that moves toward it,
+// or a zero message where no scrolling applies.
+struct ScrollStep {
+    UINT message = 0;  // WM_HSCROLL or WM_VSCROLL
+    WORD request = 0;  // SB_LINEUP, SB_LINEDOWN, SB_LINELEFT or SB_LINERIGHT
+};
+ScrollStep ScrollStepFor(POINT client, const RECT& area, int margin, bool horizontal, bool vertical);
+
 // The plain text a data object offers; empty when it offers none.
 bool FetchPlainText(IDataObject* data, std::string& text);
 
@@ -28,6 +37,9 @@ class TDropTextTarget : public OwnedComObject<IDropTarget> {
 public:
     // The text dropped, the point in screen coordinates and the effect it gets.
     using DropEvent = std::function<void(const std::string& text, POINT point, DWORD effect)>;
+    // Decides the effect in place of the key rules: the keys, the point (screen) and the
+    // requested effects within the drag types.
+    using EffectEvent = std::function<DWORD(DWORD keyState, POINT point, DWORD allowed)>;
 
     explicit TDropTextTarget(DWORD dragTypes = dtCopy) : OwnedComObject(IID_IDropTarget), dragTypes_(dragTypes) {}
     ~TDropTextTarget() override;
@@ -39,7 +51,12 @@ public:
     HWND Control() const { return control_; }
 
     DropEvent OnDrop;
+    EffectEvent OnGetDropEffect;
     bool ShowImage = true;
+    // Fetches the text when the drag enters rather than when it is dropped.
+    bool GetDataOnEnter = false;
+    // While the drag rests near an edge of a control with scroll bars, it scrolls every 100 ms.
+    bool Scrolling() const { return scrolling_; }
 
     HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD keyState, POINTL point, DWORD* effect) override;
     HRESULT STDMETHODCALLTYPE DragOver(DWORD keyState, POINTL point, DWORD* effect) override;
@@ -47,9 +64,25 @@ public:
     HRESULT STDMETHODCALLTYPE Drop(IDataObject* data, DWORD keyState, POINTL point, DWORD* effect) override;
 
 private:
+    static void CALLBACK OnScrollTimer(HWND control, UINT, UINT_PTR, DWORD) noexcept;
+    void PrepareScrolling();
+    // The effect for the keys and the point, with the scroll flag near a scrolling edge.
+    DWORD EffectFor(DWORD keyState, POINTL point, DWORD requested);
+    void FollowScrollFlag(DWORD effect);
+    void StopScrolling();
+    bool FetchText(IDataObject* data);
+
     DWORD dragTypes_;
     HWND control_ = nullptr;
     bool offersText_ = false;
+    Microsoft::WRL::ComPtr<IDataObject> data_;
+    std::string text_;
+    bool textFetched_ = false;
+    POINT lastPoint_{};
+    int scrollMargin_ = 0;
+    bool scrollHorizontal_ = false;
+    bool scrollVertical_ = false;
+    bool scrolling_ = false;
     Microsoft::WRL::ComPtr<IDropTargetHelper> imageHelper_;
 };
 
