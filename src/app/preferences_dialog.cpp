@@ -75,18 +75,6 @@ constexpr ControlContext kControlContexts[] = {
     {IDC_TIP_NO_TEXT, 7595},
 };
 
-// Pixels at 96 dots per inch to the screen's pixels, so that the page dialogs, which grow
-// with the font, still fit.
-int Scaled(int pixels) {
-    static const int dpi = [] {
-        const HDC screen = ::GetDC(nullptr);
-        const int value = screen ? ::GetDeviceCaps(screen, LOGPIXELSY) : 96;
-        if (screen) ::ReleaseDC(nullptr, screen);
-        return value > 0 ? value : 96;
-    }();
-    return ::MulDiv(pixels, dpi, 96);
-}
-
 void FillItems(HWND combo, UINT itemsId) {
     const std::string items = ResString(itemsId);
     size_t start = 0;
@@ -113,7 +101,7 @@ bool UseThemedPageBackground(const std::array<HWND, TTarvelixConfigDlg::kPageCou
 void FitToPage(HWND page) {
     RECT client{};
     ::GetClientRect(page, &client);
-    const int right = client.right - Scaled(8);
+    const int right = client.right - ScaledPixels(8);
     for (HWND child = ::GetWindow(page, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
         RECT box{};
         ::GetWindowRect(child, &box);
@@ -183,7 +171,7 @@ INT_PTR CALLBACK TTarvelixConfigDlg::PageProc(HWND page, UINT message, WPARAM wP
 }
 
 void TTarvelixConfigDlg::OnCreate() {
-    banner_.Attach(hwnd_, Scaled(kPreferencesClientWidth), Scaled(kPreferencesBannerHeight),
+    banner_.Attach(hwnd_, ScaledPixels(kPreferencesClientWidth), ScaledPixels(kPreferencesBannerHeight),
                    ResString(IDS_PREF_TITLE));
     CreatePages();
     themed_ = UseThemedPageBackground(pages_);
@@ -215,16 +203,7 @@ void TTarvelixConfigDlg::CreatePages() {
 }
 
 void TTarvelixConfigDlg::PlaceControls() const {
-    const int width = Scaled(kPreferencesClientWidth);
-    const int height = Scaled(kPreferencesClientHeight);
-    RECT frame{0, 0, width, height};
-    ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongA(hwnd_, GWL_STYLE)), FALSE,
-                         static_cast<DWORD>(::GetWindowLongA(hwnd_, GWL_EXSTYLE)));
-    ::SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    const auto place = [this](int id, int x, int y, int w, int h) {
-        ::MoveWindow(Control(id), Scaled(x), Scaled(y), Scaled(w), Scaled(h), FALSE);
-    };
+    SetClientSize(kPreferencesClientWidth, kPreferencesClientHeight);
     constexpr int kMargin = 8;
     constexpr int kButtonHeight = 25;
     constexpr int kButtonTop = kPreferencesClientHeight - kButtonHeight - kMargin;
@@ -233,12 +212,12 @@ void TTarvelixConfigDlg::PlaceControls() const {
     constexpr int kWideButtonWidth = 110;
     constexpr int kCancelLeft = kPreferencesClientWidth - kMargin - kButtonWidth;
     constexpr int kRestoreLeft = kCancelLeft - kGap - kWideButtonWidth;
-    place(IDC_PREF_BANNER_LINE, 0, kPreferencesBannerHeight, kPreferencesClientWidth, 2);
+    PlaceControl(IDC_PREF_BANNER_LINE, 0, kPreferencesBannerHeight, kPreferencesClientWidth, 2);
     const int tabsTop = kPreferencesBannerHeight + kMargin;
-    place(IDC_PREF_PAGES, kMargin, tabsTop, kPreferencesClientWidth - 2 * kMargin, kButtonTop - kMargin - tabsTop);
-    place(IDOK, kRestoreLeft - kGap - kButtonWidth, kButtonTop, kButtonWidth, kButtonHeight);
-    place(IDC_PREF_RESTORE, kRestoreLeft, kButtonTop, kWideButtonWidth, kButtonHeight);
-    place(IDCANCEL, kCancelLeft, kButtonTop, kButtonWidth, kButtonHeight);
+    PlaceControl(IDC_PREF_PAGES, kMargin, tabsTop, kPreferencesClientWidth - 2 * kMargin, kButtonTop - kMargin - tabsTop);
+    PlaceControl(IDOK, kRestoreLeft - kGap - kButtonWidth, kButtonTop, kButtonWidth, kButtonHeight);
+    PlaceControl(IDC_PREF_RESTORE, kRestoreLeft, kButtonTop, kWideButtonWidth, kButtonHeight);
+    PlaceControl(IDCANCEL, kCancelLeft, kButtonTop, kButtonWidth, kButtonHeight);
     const HWND tabs = Control(IDC_PREF_PAGES);
     RECT display{};
     ::GetWindowRect(tabs, &display);

@@ -102,7 +102,7 @@ INT_PTR TTarvelixUsageDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
 void TTarvelixUsageDlg::OnInitDialog() {
     CreateTextView();
     const HWND text = TextControl();
-    banner_.Attach(hwnd_, kUsageClientWidth, kUsageBannerHeight, ResString(IDS_USAGE_TITLE));
+    banner_.Attach(hwnd_, ScaledPixels(kUsageClientWidth), ScaledPixels(kUsageBannerHeight), ResString(IDS_USAGE_TITLE));
     ::SetWindowContextHelpId(hwnd_, kUsageDialogHelpContext);
     ::SetWindowContextHelpId(text, kUsageTextHelpContext);
     ::SetWindowContextHelpId(::GetDlgItem(hwnd_, IDOK), kUsageOkButtonHelpContext);
@@ -130,19 +130,12 @@ void TTarvelixUsageDlg::CreateTextView() {
 }
 
 void TTarvelixUsageDlg::PlaceControls() const {
-    RECT frame{0, 0, kUsageClientWidth, kUsageClientHeight};
-    ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongA(hwnd_, GWL_STYLE)), FALSE,
-                         static_cast<DWORD>(::GetWindowLongA(hwnd_, GWL_EXSTYLE)));
-    ::SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    const auto place = [this](int id, int x, int y, int width, int height) {
-        ::MoveWindow(::GetDlgItem(hwnd_, id), x, y, width, height, FALSE);
-    };
+    SetClientSize(kUsageClientWidth, kUsageClientHeight);
     const int textTop = kUsageBannerHeight + kLineHeight + 2;
-    place(IDC_USAGE_BANNER_LINE, 0, kUsageBannerHeight, kUsageClientWidth, kLineHeight);
-    place(IDC_USAGE_TEXT, kTextMargin, textTop, kUsageClientWidth - 2 * kTextMargin, kBottomLineTop - 2 - textTop);
-    place(IDC_USAGE_BOTTOM_LINE, 0, kBottomLineTop, kUsageClientWidth, kLineHeight);
-    place(IDOK, kUsageClientWidth - kMargin - kButtonWidth, kBottomLineTop + kLineHeight + kButtonGap, kButtonWidth,
+    PlaceControl(IDC_USAGE_BANNER_LINE, 0, kUsageBannerHeight, kUsageClientWidth, kLineHeight);
+    PlaceControl(IDC_USAGE_TEXT, kTextMargin, textTop, kUsageClientWidth - 2 * kTextMargin, kBottomLineTop - 2 - textTop);
+    PlaceControl(IDC_USAGE_BOTTOM_LINE, 0, kBottomLineTop, kUsageClientWidth, kLineHeight);
+    PlaceControl(IDOK, kUsageClientWidth - kMargin - kButtonWidth, kBottomLineTop + kLineHeight + kButtonGap, kButtonWidth,
           kButtonHeight);
 }
 

@@ -4,6 +4,16 @@
 
 namespace zem {
 
+int ScaledPixels(int pixels) {
+    static const int dpi = [] {
+        const HDC screen = ::GetDC(nullptr);
+        const int value = screen ? ::GetDeviceCaps(screen, LOGPIXELSY) : 96;
+        if (screen) ::ReleaseDC(nullptr, screen);
+        return value > 0 ? value : 96;
+    }();
+    return ::MulDiv(pixels, dpi, 96);
+}
+
 Dialog::~Dialog() {
     if (!hwnd_ || !::IsWindow(hwnd_)) return;
     // The derived part is gone: no message may reach it any more.
@@ -35,6 +45,19 @@ void Dialog::Close(INT_PTR result) {
     } else {
         ::DestroyWindow(hwnd_);
     }
+}
+
+void Dialog::SetClientSize(int width, int height) const {
+    RECT frame{0, 0, ScaledPixels(width), ScaledPixels(height)};
+    ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongA(hwnd_, GWL_STYLE)), FALSE,
+                         static_cast<DWORD>(::GetWindowLongA(hwnd_, GWL_EXSTYLE)));
+    ::SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Dialog::PlaceControl(int id, int x, int y, int width, int height) const {
+    ::MoveWindow(::GetDlgItem(hwnd_, id), ScaledPixels(x), ScaledPixels(y), ScaledPixels(width), ScaledPixels(height),
+                 FALSE);
 }
 
 INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {

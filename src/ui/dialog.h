@@ -6,6 +6,9 @@
 
 namespace zem {
 
+// Pixels at 96 dots per inch in the screen's pixels: the dialogs' layouts grow with the fonts.
+int ScaledPixels(int pixels);
+
 class Dialog {
 public:
     Dialog() = default;
@@ -25,6 +28,11 @@ protected:
 
     // Ends a modal dialog with `result`, destroys a modeless one.
     void Close(INT_PTR result);
+
+    // Sizes the window for a client area of `width` by `height` pixels at 96 dots per inch.
+    void SetClientSize(int width, int height) const;
+    // Places the control `id` in pixels at 96 dots per inch.
+    void PlaceControl(int id, int x, int y, int width, int height) const;
 
     // The dialog procedure's answer; WM_INITDIALOG is the first message seen.
     virtual INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
