@@ -1,5 +1,7 @@
 #include "ui/banner.h"
 
+#include "ui/dialog.h"
+
 namespace zem {
 namespace {
 
@@ -33,10 +35,11 @@ void DialogBanner::Attach(HWND dialog, int width, int height, std::string title)
     width_ = width;
     height_ = height;
     title_ = std::move(title);
-    titleFont_.Reset(::CreateFontA(-16, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+    titleFont_.Reset(::CreateFontA(-ScaledPixels(16), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Arial"));
+    logoSize_ = ScaledPixels(kLogoSize);
     logo_.Reset(static_cast<HICON>(
-        ::LoadImageA(::GetModuleHandleA(nullptr), "DEFICON1", IMAGE_ICON, kLogoSize, kLogoSize, 0)));
+        ::LoadImageA(::GetModuleHandleA(nullptr), "DEFICON1", IMAGE_ICON, logoSize_, logoSize_, 0)));
 }
 
 void DialogBanner::Paint(HDC dc) const {
@@ -48,14 +51,14 @@ void DialogBanner::Paint(HDC dc) const {
                     Blend(GetBValue(kBannerTop), GetBValue(kBannerBottom), y, last)));
     }
     if (logo_) {
-        ::DrawIconEx(dc, width_ - kLogoSize - kMargin / 2, (height_ - kLogoSize) / 2, logo_.Get(), kLogoSize,
-                     kLogoSize, 0, nullptr, DI_NORMAL);
+        ::DrawIconEx(dc, width_ - logoSize_ - ScaledPixels(kMargin / 2), (height_ - logoSize_) / 2, logo_.Get(),
+                     logoSize_, logoSize_, 0, nullptr, DI_NORMAL);
     }
     if (!titleVisible_) return;
     const HGDIOBJ oldFont = ::SelectObject(dc, titleFont_.Get());
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, titleColor_);
-    ::TextOutA(dc, kMargin, kTitleTop, title_.c_str(), static_cast<int>(title_.size()));
+    ::TextOutA(dc, ScaledPixels(kMargin), ScaledPixels(kTitleTop), title_.c_str(), static_cast<int>(title_.size()));
     ::SelectObject(dc, oldFont);
 }
 
@@ -91,7 +94,7 @@ void DialogBanner::Stop() {
 
 void DialogBanner::InvalidateTitle() const {
     // The band is painted whole, so nothing needs erasing first.
-    const RECT band{0, 0, width_ - kLogoSize - kMargin, height_};
+    const RECT band{0, 0, width_ - logoSize_ - ScaledPixels(kMargin), height_};
     ::InvalidateRect(dialog_, &band, FALSE);
 }
 

@@ -28,7 +28,7 @@ public:
     DialogBanner(const DialogBanner&) = delete;
     DialogBanner& operator=(const DialogBanner&) = delete;
 
-    // Makes the banner `width` by `height` pixels at the top of `dialog`.
+    // Makes the banner `width` by `height` pixels (of the screen) at the top of `dialog`.
     void Attach(HWND dialog, int width, int height, std::string title);
     int Height() const { return height_; }
     void Paint(HDC dc) const;
@@ -54,6 +54,7 @@ private:
     HWND dialog_ = nullptr;
     int width_ = 0;
     int height_ = 0;
+    int logoSize_ = 0;
     std::string title_;
     UniqueGdiObject titleFont_;
     UniqueHIcon logo_;

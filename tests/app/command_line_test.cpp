@@ -12,6 +12,7 @@
 
 #include "app/command_line.h"
 #include "app/usage_dialog.h"
+#include "ui/dialog.h"
 #include "base/controls.h"
 #include "resource.h"
 #include "test_support.h"
@@ -342,8 +343,8 @@ TEST(UsageDialog, ShowsItsTextAndFadesItsTitle) {
     EXPECT_EQ(WindowText(hwnd), "Usage");
     RECT client{};
     ::GetClientRect(hwnd, &client);
-    EXPECT_EQ(client.right, 566);
-    EXPECT_EQ(client.bottom, 323);
+    EXPECT_EQ(client.right, ScaledPixels(566));
+    EXPECT_EQ(client.bottom, ScaledPixels(323));
 
     const HWND text = dialog.TextControl();
     EXPECT_EQ(WindowText(text), UsageText());
