@@ -1,8 +1,6 @@
 // File > Print: the print dialog, then the whole text as one job.
 #include "app/main_window.h"
 
-#include <commdlg.h>
-
 #include "app/help_contexts.h"
 #include "editor/printing.h"
 #include "resource.h"
@@ -11,22 +9,10 @@ namespace zem {
 
 void TForm1::PrintOutput() {
     HideBalloonTip();
-    PRINTDLGA dialog{};
-    dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = Handle();
-    // Printing to a file stays allowed; without a printer the dialog warns by itself.
-    dialog.Flags = PD_RETURNDC | PD_SHOWHELP | PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIESANDCOLLATE;
     dialogHelpContext_ = kPrintDialogHelpContext;
-    const BOOL confirmed = ::PrintDlgA(&dialog);
-    const UniqueHGlobal devMode(dialog.hDevMode);
-    const UniqueHGlobal devNames(dialog.hDevNames);
-    const UniqueHdc printer(dialog.hDC);
     uint32_t error = 0;
-    if (confirmed) {
-        error = printer ? PrintEditorText(memo_, printer.Get(), PrintJobTitle(CurrentFileName)) : ERROR_INVALID_HANDLE;
-    } else {
-        error = ::CommDlgExtendedError();  // 0 when the user cancelled
-    }
+    const UniqueHdc printer = AskForPrinter(Handle(), true, error);
+    if (printer) error = PrintEditorText(memo_, printer.Get(), PrintJobTitle(CurrentFileName));
     if (error == 0) return;
     const std::string shownName =
         CurrentFileName.empty() ? ResString(IDS_PRINT_UNNAMED_FILE) : CompactPath(CurrentFileName);

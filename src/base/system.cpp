@@ -58,10 +58,14 @@ bool FolderExists(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-std::string ExecutableFolder() {
+std::string ExecutablePath() {
     char buffer[MAX_PATH * 2] = {};
     const DWORD length = ::GetModuleFileNameA(nullptr, buffer, sizeof(buffer));
-    std::string path(buffer, length);
+    return std::string(buffer, length);
+}
+
+std::string ExecutableFolder() {
+    const std::string path = ExecutablePath();
     const size_t slash = path.find_last_of("\\/");
     return slash == std::string::npos ? std::string() : path.substr(0, slash);
 }

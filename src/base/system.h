@@ -26,6 +26,9 @@ Function LookUp(HMODULE module, const char* name) {
 // the system cannot answer.
 bool QueryIsWow64();
 
+// The running executable's full path.
+std::string ExecutablePath();
+
 // The folder of the running executable, without a trailing backslash.
 std::string ExecutableFolder();
 

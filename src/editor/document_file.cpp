@@ -60,10 +60,10 @@ private:
         if (!::ReadFile(file_, raw.data(), kReadChunk, &read, nullptr)) return LastErrorOr(ErrUnknownFailure);
         raw.resize(read);
         end_ = read == 0;
-        if (format_ == TextFormat::Ansi) {
-            text_ += raw;
-        } else {
+        if (format_ == TextFormat::Utf16) {
             AppendUtf16(raw);
+        } else {
+            text_ += raw;
         }
         return 0;
     }
@@ -92,6 +92,8 @@ private:
     bool first_ = true;
 };
 
+WPARAM StreamFormat(TextFormat format) { return format == TextFormat::RichText ? SF_RTF : SF_TEXT; }
+
 struct StreamState {
     FileTextReader* reader = nullptr;
     HANDLE output = nullptr;
@@ -119,11 +121,11 @@ DWORD CALLBACK StreamOutCallback(DWORD_PTR cookie, LPBYTE buffer, LONG size, LON
     auto* state = reinterpret_cast<StreamState*>(cookie);
     try {
         bool written = true;
-        if (state->format == TextFormat::Ansi) {
-            written = WriteAll(state->output, buffer, static_cast<DWORD>(size));
-        } else {
+        if (state->format == TextFormat::Utf16) {
             const std::wstring wide = MultiByteToWide(std::string(reinterpret_cast<char*>(buffer), size));
             written = WriteAll(state->output, wide.data(), static_cast<DWORD>(wide.size() * sizeof(wchar_t)));
+        } else {
+            written = WriteAll(state->output, buffer, static_cast<DWORD>(size));
         }
         if (!written) state->error = LastErrorOr(ErrUnknownFailure);
         *consumed = size;
@@ -147,7 +149,7 @@ uint32_t WriteEditorText(HWND editor, const std::string& path, TextFormat format
     if (format == TextFormat::Utf16 && !WriteAll(file.Get(), kMark, sizeof(kMark))) return LastErrorOr(ErrUnknownFailure);
     StreamState state{nullptr, file.Get(), format, 0};
     EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&state), 0, StreamOutCallback};
-    ::SendMessageA(editor, EM_STREAMOUT, SF_TEXT, reinterpret_cast<LPARAM>(&stream));
+    ::SendMessageA(editor, EM_STREAMOUT, StreamFormat(format), reinterpret_cast<LPARAM>(&stream));
     if (state.error == 0 && stream.dwError != 0) state.error = stream.dwError;
     if (state.error == 0 && !::FlushFileBuffers(file.Get())) state.error = LastErrorOr(ErrUnknownFailure);
     return state.error;
@@ -190,7 +192,7 @@ uint32_t StreamFileIntoEditor(HWND editor, const std::string& path, TextFormat f
     StreamState state{&reader, nullptr, format, 0};
     EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&state), 0, StreamInCallback};
     ::SendMessageA(editor, WM_SETREDRAW, FALSE, 0);
-    ::SendMessageA(editor, EM_STREAMIN, SF_TEXT, reinterpret_cast<LPARAM>(&stream));
+    ::SendMessageA(editor, EM_STREAMIN, StreamFormat(format), reinterpret_cast<LPARAM>(&stream));
     ::SendMessageA(editor, WM_SETREDRAW, TRUE, 0);
     ::InvalidateRect(editor, nullptr, TRUE);
     if (state.error == 0 && stream.dwError != 0) state.error = stream.dwError;

@@ -1,5 +1,5 @@
 // The output document's files: 8-bit ANSI text, or UTF-16LE after the mark FF FE, streamed
-// into and out of the editor control in chunks.
+// into and out of the editor control in chunks; the About dialog also saves rich text.
 #pragma once
 
 #include <windows.h>
@@ -16,7 +16,8 @@ inline constexpr uint32_t ErrFileTooLarge = 0xE000FF0A;
 // A recent-files item without an entry.
 inline constexpr uint32_t ErrNoRecentEntry = 0xE000FFFF;
 
-enum class TextFormat { Ansi, Utf16 };
+// RichText is the control's own RTF, written as it comes.
+enum class TextFormat { Ansi, Utf16, RichText };
 
 struct FileProbe {
     uint32_t error = 0;

@@ -2,6 +2,8 @@
 
 #include <richedit.h>
 
+#include "base/window_dc.h"
+
 namespace zem {
 
 namespace {
@@ -12,28 +14,8 @@ POINT PositionOf(HWND editor, LONG character) {
     return {point.x, point.y};
 }
 
-// The device context of a window's client area, with the window's font selected.
-class FontContext {
-public:
-    explicit FontContext(HWND window) : window_(window), dc_(::GetDC(window)) {
-        old_ = ::SelectObject(dc_, reinterpret_cast<HGDIOBJ>(::SendMessageA(window, WM_GETFONT, 0, 0)));
-    }
-    ~FontContext() {
-        ::SelectObject(dc_, old_);
-        ::ReleaseDC(window_, dc_);
-    }
-    FontContext(const FontContext&) = delete;
-    FontContext& operator=(const FontContext&) = delete;
-    HDC Get() const { return dc_; }
-
-private:
-    HWND window_;
-    HDC dc_;
-    HGDIOBJ old_;
-};
-
 LONG FontHeight(HWND window) {
-    const FontContext context(window);
+    const WindowFontDc context(window, reinterpret_cast<HGDIOBJ>(::SendMessageA(window, WM_GETFONT, 0, 0)));
     TEXTMETRICA metrics{};
     ::GetTextMetricsA(context.Get(), &metrics);
     return metrics.tmHeight;

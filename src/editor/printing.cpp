@@ -1,5 +1,6 @@
 #include "editor/printing.h"
 
+#include <commdlg.h>
 #include <richedit.h>
 
 #include "base/status_codes.h"
@@ -26,6 +27,25 @@ RECT PrintableArea(HDC printer) {
 uint32_t FailureCode() { return LastErrorOr(ErrUnknownFailure); }
 
 }  // namespace
+
+UniqueHdc AskForPrinter(HWND owner, bool showHelp, uint32_t& error) {
+    PRINTDLGA dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = owner;
+    // Printing to a file stays allowed; without a printer the dialog warns by itself.
+    dialog.Flags = PD_RETURNDC | PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIESANDCOLLATE;
+    if (showHelp) dialog.Flags |= PD_SHOWHELP;
+    const BOOL confirmed = ::PrintDlgA(&dialog);
+    const UniqueHGlobal devMode(dialog.hDevMode);
+    const UniqueHGlobal devNames(dialog.hDevNames);
+    UniqueHdc printer(dialog.hDC);
+    if (!confirmed) {
+        error = ::CommDlgExtendedError();  // 0 when the user cancelled
+    } else {
+        error = printer ? 0 : ERROR_INVALID_HANDLE;
+    }
+    return printer;
+}
 
 std::string PrintJobTitle(const std::string& fileName) {
     return fileName.empty() ? ResString(IDS_PRINT_UNNAMED_TITLE) : fileName;

@@ -7,7 +7,13 @@
 #include <functional>
 #include <string>
 
+#include "base/unique.h"
+
 namespace zem {
+
+// The print dialog over `owner` for a whole text (with a Help button when `showHelp`): the
+// chosen printer's device context. None when the user cancelled (`error` 0) or the dialog failed.
+UniqueHdc AskForPrinter(HWND owner, bool showHelp, uint32_t& error);
 
 // The print job's title: the document's path, or the unnamed document's title.
 std::string PrintJobTitle(const std::string& fileName);

@@ -8,6 +8,7 @@
 #include "base/strings.h"
 #include "base/unique.h"
 #include "base/window.h"
+#include "base/window_dc.h"
 #include "ui/dialog.h"
 #include "resource.h"
 
@@ -66,34 +67,25 @@ struct DialogUnits {
 // A window's device context with a font selected, for measuring text; both are put back.
 class MeasuringDc {
 public:
-    MeasuringDc(HWND window, HFONT font)
-        : window_(window), dc_(::GetDC(window)), oldFont_(::SelectObject(dc_, font)) {}
-    ~MeasuringDc() {
-        ::SelectObject(dc_, oldFont_);
-        ::ReleaseDC(window_, dc_);
-    }
-    MeasuringDc(const MeasuringDc&) = delete;
-    MeasuringDc& operator=(const MeasuringDc&) = delete;
+    MeasuringDc(HWND window, HFONT font) : dc_(window, font) {}
 
     DialogUnits Units() const {
         TEXTMETRICA metrics{};
-        ::GetTextMetricsA(dc_, &metrics);
+        ::GetTextMetricsA(dc_.Get(), &metrics);
         static constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
         SIZE size{};
-        ::GetTextExtentPoint32A(dc_, kAlphabet, 52, &size);
+        ::GetTextExtentPoint32A(dc_.Get(), kAlphabet, 52, &size);
         return {std::max(1, static_cast<int>((size.cx / 26 + 1) / 2)), std::max(1, static_cast<int>(metrics.tmHeight))};
     }
 
     SIZE Measure(const std::string& text, UINT format, int maxWidth) const {
         RECT bounds{0, 0, maxWidth, 0};
-        ::DrawTextA(dc_, text.c_str(), static_cast<int>(text.size()), &bounds, format | DT_CALCRECT);
+        ::DrawTextA(dc_.Get(), text.c_str(), static_cast<int>(text.size()), &bounds, format | DT_CALCRECT);
         return {bounds.right - bounds.left, bounds.bottom - bounds.top};
     }
 
 private:
-    HWND window_;
-    HDC dc_;
-    HGDIOBJ oldFont_;
+    WindowFontDc dc_;
 };
 
 // A dialog template with no controls: the box adds its controls itself, sized to the text.
