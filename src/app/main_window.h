@@ -145,6 +145,7 @@ public:
     void ShowHelp();
     void ShowHelpTopic(DWORD context);
     void ShowPreferencesDialog();
+    void ShowAboutDialog();
     void OpenTarvelixHomePage();
     void CheckForUpdates();
     // The About dialog's consent question for a link; true when the user allows going online.

@@ -41,6 +41,7 @@ void TForm1::RegisterCommands() {
     commands_.Register(MMHistClearFileNames, [this] { ClearFileNamesList(); });
     commands_.Register(MMHelpHelp, [this] { ShowHelp(); });
     commands_.Register(MMOptionsPreferences, [this] { ShowPreferencesDialog(); });
+    commands_.Register(MMHelpAbout, [this] { ShowAboutDialog(); });
     commands_.Register(MMHelpHomePage, [this] { OpenTarvelixHomePage(); });
     commands_.Register(MMHelpCheckForUpdates, [this] { CheckForUpdates(); });
     commands_.Register(MMOptionsAutocompleteOn, [this] { ActivateAutoComplete(); });

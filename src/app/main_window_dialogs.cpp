@@ -1,6 +1,7 @@
 // The dialogs opened from the menus: Preferences and About.
 #include "app/main_window.h"
 
+#include "app/about_dialog.h"
 #include "app/preferences_dialog.h"
 
 namespace zem {
@@ -9,6 +10,13 @@ void TForm1::ShowPreferencesDialog() {
     HideBalloonTip();
     TTarvelixConfigDlg dialog(Config(), IsWow64, [this](DWORD context) { ShowHelpTopic(context); });
     dialog.ShowModal(Handle());
+}
+
+void TForm1::ShowAboutDialog() {
+    HideBalloonTip();
+    zem::ShowAboutDialog(
+        Handle(), [this](DWORD context) { ShowHelpTopic(context); },
+        [this](const std::string& address) { return OnAboutDlgLinkClick(address); });
 }
 
 }  // namespace zem
