@@ -4,17 +4,26 @@
 #include "app/help_contexts.h"
 #include "base/system.h"
 #include "resource.h"
+#include "ui/dialog.h"
 
 namespace zem {
 
 namespace {
 
 constexpr char kPanelClass[] = "TZemPanel";
-constexpr int kPanelHeight = 34;
-constexpr int kMargin = 6;
-constexpr int kButtonWidth = 75;
-constexpr int kControlHeight = 23;
-constexpr int kSmallButtonWidth = 23;
+
+// The panels' measures in pixels at 96 dots per inch; they grow with the screen's.
+struct PanelMeasures {
+    int panelHeight = ScaledPixels(34);
+    int margin = ScaledPixels(6);
+    int buttonWidth = ScaledPixels(75);
+    int controlHeight = ScaledPixels(23);
+    int smallButtonWidth = ScaledPixels(23);
+    int labelWidth = ScaledPixels(36);
+    int labelOffset = ScaledPixels(4);  // a label's text lines up with the box's text
+    int boxWidth = ScaledPixels(90);
+    int dropDownHeight = ScaledPixels(200);
+};
 
 // A container whose children's notifications reach the main window.
 LRESULT CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -88,8 +97,9 @@ void TForm1::CreateControls() {
                                  visibleTab | BS_PUSHBUTTON | WS_DISABLED, IDC_CONVERTBUTTON1);
 
     richEditLibrary_ = LoadSystemLibrary("riched20.dll");
-    memoFont_.Reset(::CreateFontA(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Tahoma"));
+    memoFont_.Reset(::CreateFontA(-ScaledPixels(11), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
+                                  "Tahoma"));
     CreateMemo();
 
     // The find panel, hidden at start.
@@ -137,45 +147,48 @@ void TForm1::LayoutControls() {
     ::GetWindowRect(statusBar_, &statusRect);
     int bottom = client.bottom - (statusRect.bottom - statusRect.top);
 
-    const int inner = (kPanelHeight - kControlHeight) / 2;
+    static const PanelMeasures m;
+    const int inner = (m.panelHeight - m.controlHeight) / 2;
     for (HWND bottomPanel : {findPanel_, goToPanel_}) {
         if (!::IsWindowVisible(bottomPanel)) continue;
-        bottom -= kPanelHeight;
-        Place(bottomPanel, 0, bottom, width, kPanelHeight);
+        bottom -= m.panelHeight;
+        Place(bottomPanel, 0, bottom, width, m.panelHeight);
     }
     int top = 0;
     if (::IsWindowVisible(panel_)) {
-        Place(panel_, 0, 0, width, kPanelHeight);
-        top = kPanelHeight;
+        Place(panel_, 0, 0, width, m.panelHeight);
+        top = m.panelHeight;
     }
     Place(memo_, 0, top, width, bottom - top);
 
     // Path panel: label, path box, Browse, Convert.
-    const int labelWidth = 36;
-    const int buttonsLeft = width - kMargin - 2 * kButtonWidth - kMargin;
-    Place(pathLabel_, kMargin, inner + 4, labelWidth, kControlHeight - 4);
-    Place(fileNameComboBox_, kMargin + labelWidth, inner, buttonsLeft - kMargin - labelWidth - kMargin, 200);
-    Place(browseButton_, buttonsLeft, inner, kButtonWidth, kControlHeight);
-    Place(convertButton_, buttonsLeft + kButtonWidth + kMargin, inner, kButtonWidth, kControlHeight);
+    const int labelTop = inner + m.labelOffset;
+    const int labelHeight = m.controlHeight - m.labelOffset;
+    const int buttonsLeft = width - m.margin - 2 * m.buttonWidth - m.margin;
+    Place(pathLabel_, m.margin, labelTop, m.labelWidth, labelHeight);
+    Place(fileNameComboBox_, m.margin + m.labelWidth, inner, buttonsLeft - m.margin - m.labelWidth - m.margin,
+          m.dropDownHeight);
+    Place(browseButton_, buttonsLeft, inner, m.buttonWidth, m.controlHeight);
+    Place(convertButton_, buttonsLeft + m.buttonWidth + m.margin, inner, m.buttonWidth, m.controlHeight);
 
     // Find panel: label, search box, Next, Prev., Match case, close.
-    const int closeLeft = width - kMargin - kSmallButtonWidth;
-    const int checkLeft = closeLeft - kMargin - 90;
-    const int prevLeft = checkLeft - kMargin - kButtonWidth;
-    const int nextLeft = prevLeft - kMargin - kButtonWidth;
-    Place(findLabel_, kMargin, inner + 4, labelWidth, kControlHeight - 4);
-    Place(findEdit_, kMargin + labelWidth, inner, nextLeft - kMargin - labelWidth - kMargin, 200);
-    Place(searchDownButton_, nextLeft, inner, kButtonWidth, kControlHeight);
-    Place(searchUpButton_, prevLeft, inner, kButtonWidth, kControlHeight);
-    Place(caseSensitiveCheckBox_, checkLeft, inner, 90, kControlHeight);
-    Place(closeFindButton_, closeLeft, inner, kSmallButtonWidth, kControlHeight);
+    const int closeLeft = width - m.margin - m.smallButtonWidth;
+    const int checkLeft = closeLeft - m.margin - m.boxWidth;
+    const int prevLeft = checkLeft - m.margin - m.buttonWidth;
+    const int nextLeft = prevLeft - m.margin - m.buttonWidth;
+    Place(findLabel_, m.margin, labelTop, m.labelWidth, labelHeight);
+    Place(findEdit_, m.margin + m.labelWidth, inner, nextLeft - m.margin - m.labelWidth - m.margin, m.dropDownHeight);
+    Place(searchDownButton_, nextLeft, inner, m.buttonWidth, m.controlHeight);
+    Place(searchUpButton_, prevLeft, inner, m.buttonWidth, m.controlHeight);
+    Place(caseSensitiveCheckBox_, checkLeft, inner, m.boxWidth, m.controlHeight);
+    Place(closeFindButton_, closeLeft, inner, m.smallButtonWidth, m.controlHeight);
 
     // Go-to panel: Go to: button, line-number box, line preview, close.
-    Place(goToButton_, kMargin, inner, kButtonWidth, kControlHeight);
-    Place(lineNumComboBox_, kMargin * 2 + kButtonWidth, inner, 90, 200);
-    const int previewLeft = kMargin * 3 + kButtonWidth + 90;
-    Place(lineNumTextEdit_, previewLeft, inner, closeLeft - kMargin - previewLeft, kControlHeight);
-    Place(closeGoToButton_, closeLeft, inner, kSmallButtonWidth, kControlHeight);
+    Place(goToButton_, m.margin, inner, m.buttonWidth, m.controlHeight);
+    Place(lineNumComboBox_, m.margin * 2 + m.buttonWidth, inner, m.boxWidth, m.dropDownHeight);
+    const int previewLeft = m.margin * 3 + m.buttonWidth + m.boxWidth;
+    Place(lineNumTextEdit_, previewLeft, inner, closeLeft - m.margin - previewLeft, m.controlHeight);
+    Place(closeGoToButton_, closeLeft, inner, m.smallButtonWidth, m.controlHeight);
 }
 
 }  // namespace zem
