@@ -8,6 +8,7 @@
 #include "app/help_contexts.h"
 #include "editor/document_file.h"
 #include "resource.h"
+#include "ui/file_dialog.h"
 
 namespace zem {
 
@@ -47,24 +48,13 @@ UINT_PTR CALLBACK OpenDialogHook(HWND child, UINT message, WPARAM, LPARAM lParam
 void TForm1::LoadFile() {
     HideBalloonTip();
     if (!AskBeforeLoading()) return;
-    std::string name(32768, '\0');
-    const std::string filter = ResFilterString(IDS_LOAD_FILTER);
-    const std::string title = ResString(IDS_LOAD_TITLE);
-    OPENFILENAMEA dialog{};
-    dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = Handle();
-    dialog.lpstrFilter = filter.c_str();
-    dialog.nFilterIndex = 1;
-    dialog.lpstrFile = name.data();
-    dialog.nMaxFile = static_cast<DWORD>(name.size());
-    dialog.lpstrTitle = title.c_str();
-    dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_EXPLORER | OFN_ENABLESIZING | OFN_ENABLEHOOK |
-                   OFN_SHOWHELP;
-    dialog.lpfnHook = OpenDialogHook;
+    FileDialog dialog(Handle(), IDS_LOAD_TITLE, IDS_LOAD_FILTER,
+                      OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_ENABLESIZING | OFN_ENABLEHOOK | OFN_SHOWHELP);
+    dialog.Settings().lpfnHook = OpenDialogHook;
     dialogHelpContext_ = kOpenDialogHelpContext;
-    if (!::GetOpenFileNameA(&dialog)) return;
-    const std::string path = name.c_str();
-    const bool readOnly = (dialog.Flags & OFN_READONLY) != 0 || HasReadOnlyAttribute(path);
+    if (!dialog.Open()) return;
+    const std::string path = dialog.Path();
+    const bool readOnly = (dialog.Settings().Flags & OFN_READONLY) != 0 || HasReadOnlyAttribute(path);
     Memo1().SetReadOnly(readOnly);
     StoreGoToHistory();
     if (const uint32_t error = LoadDocumentFile(path, readOnly); error != 0) {

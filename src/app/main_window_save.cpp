@@ -8,6 +8,7 @@
 #include "editor/document_file.h"
 #include "engine/path_forms.h"
 #include "resource.h"
+#include "ui/file_dialog.h"
 
 namespace zem {
 
@@ -61,29 +62,19 @@ void TForm1::SaveOutputToFile() {
 void TForm1::SaveOutputAs() {
     HideBalloonTip();
     if (!CurrentFileName.empty()) saveAsName_ = CurrentFileName;
-    std::string name = saveAsName_;
-    name.resize(32768, '\0');
-    const std::string filter = ResFilterString(IDS_SAVE_FILTER);
-    const std::string title = ResString(IDS_SAVE_TITLE);
-    OPENFILENAMEA dialog{};
-    dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = Handle();
-    dialog.lpstrFilter = filter.c_str();
-    dialog.nFilterIndex = IsUnicodeFile ? kUnicodeFileType : 1;
-    dialog.lpstrFile = name.data();
-    dialog.nMaxFile = static_cast<DWORD>(name.size());
-    dialog.lpstrTitle = title.c_str();
-    dialog.lpstrDefExt = "txt";
-    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER | OFN_ENABLESIZING |
-                   OFN_SHOWHELP;
+    FileDialog dialog(Handle(), IDS_SAVE_TITLE, IDS_SAVE_FILTER,
+                      OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_SHOWHELP,
+                      saveAsName_);
+    dialog.Settings().nFilterIndex = IsUnicodeFile ? kUnicodeFileType : 1;
+    dialog.Settings().lpstrDefExt = "txt";
     dialogHelpContext_ = kSaveDialogHelpContext;
-    if (!::GetSaveFileNameA(&dialog)) return;
-    const std::string path = name.c_str();
+    if (!dialog.Save()) return;
+    const std::string path = dialog.Path();
     saveAsName_ = path;
     if (!HasTextExtension(path)) {
         ::MessageBoxA(Handle(), ResString(IDS_NON_TEXT_EXTENSION).c_str(), ApplicationTitle().c_str(), MB_OK);
     }
-    const bool unicode = IsUnicodeFile || dialog.nFilterIndex == kUnicodeFileType;
+    const bool unicode = IsUnicodeFile || dialog.FilterIndex() == kUnicodeFileType;
     if (SaveDocumentAs(path, unicode) != 0) return;
     if (path != CurrentFileName) SetDocumentFileName(path);
     IsUnicodeFile = unicode;

@@ -2,11 +2,10 @@
 // the defaults, and the choice of the default output file.
 #include "app/preferences_dialog.h"
 
-#include <commdlg.h>
-
 #include "base/controls.h"
 #include "base/strings.h"
 #include "resource.h"
+#include "ui/file_dialog.h"
 
 namespace zem {
 namespace {
@@ -158,21 +157,10 @@ void TTarvelixConfigDlg::KeepDefOutputFileText() const {
 }
 
 void TTarvelixConfigDlg::SelDefOutputFile() {
-    std::string name(32768, '\0');
-    const std::string filter = ResFilterString(IDS_PREF_SELECT_FILTER);
-    const std::string title = ResString(IDS_PREF_SELECT_TITLE);
-    OPENFILENAMEA dialog{};
-    dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = hwnd_;
-    dialog.lpstrFilter = filter.c_str();
-    dialog.nFilterIndex = 1;
-    dialog.lpstrFile = name.data();
-    dialog.nMaxFile = static_cast<DWORD>(name.size());
-    dialog.lpstrTitle = title.c_str();
-    dialog.Flags = OFN_SHOWHELP | OFN_ENABLESIZING | OFN_FILEMUSTEXIST | OFN_CREATEPROMPT | OFN_PATHMUSTEXIST |
-                   OFN_EXPLORER;
-    if (!::GetOpenFileNameA(&dialog)) return;
-    const std::string path = name.c_str();
+    FileDialog dialog(hwnd_, IDS_PREF_SELECT_TITLE, IDS_PREF_SELECT_FILTER,
+                      OFN_SHOWHELP | OFN_ENABLESIZING | OFN_FILEMUSTEXIST | OFN_CREATEPROMPT | OFN_PATHMUSTEXIST);
+    if (!dialog.Open()) return;
+    const std::string path = dialog.Path();
     KeepDefOutputFileText();
     const ComboBox files(Control(IDC_DEF_OUTPUT_FILE_COMBO));
     files.SetText(path);

@@ -12,6 +12,7 @@
 #include "editor/printing.h"
 #include "info/about_system.h"
 #include "resource.h"
+#include "ui/file_dialog.h"
 
 namespace zem {
 namespace {
@@ -204,23 +205,14 @@ uint32_t TZemVersionInfoDialogV2::SaveInfo(const InfoSaveTarget& target) const {
 // The selection proposes "<product> Version Info"; the chosen filter's extension is added by
 // the selection itself, so that its overwrite prompt names the file that is written.
 void TZemVersionInfoDialogV2::InfoRichEditSaveToFile() {
-    std::string name = Format(ResString(IDS_ABOUT_SAVE_NAME).c_str(), program_.ProductName().c_str());
-    name.resize(32768, '\0');
-    const std::string filter = ResFilterString(IDS_ABOUT_SAVE_FILTER);
-    const std::string title = ResString(IDS_ABOUT_SAVE_TITLE);
-    OPENFILENAMEA dialog{};
-    dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = hwnd_;
-    dialog.lpstrFilter = filter.c_str();
-    dialog.nFilterIndex = kRichTextFilter;
-    dialog.lpstrFile = name.data();
-    dialog.nMaxFile = static_cast<DWORD>(name.size());
-    dialog.lpstrTitle = title.c_str();
-    dialog.lpstrDefExt = "rtf";
-    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_NOREADONLYRETURN | OFN_PATHMUSTEXIST | OFN_EXPLORER |
-                   OFN_ENABLESIZING;
-    if (!::GetSaveFileNameA(&dialog)) return;
-    SaveInfo(InfoSaveTargetFor(name.c_str(), dialog.nFilterIndex));
+    FileDialog dialog(hwnd_, IDS_ABOUT_SAVE_TITLE, IDS_ABOUT_SAVE_FILTER,
+                      OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_NOREADONLYRETURN | OFN_PATHMUSTEXIST |
+                          OFN_ENABLESIZING,
+                      Format(ResString(IDS_ABOUT_SAVE_NAME).c_str(), program_.ProductName().c_str()));
+    dialog.Settings().nFilterIndex = kRichTextFilter;
+    dialog.Settings().lpstrDefExt = "rtf";
+    if (!dialog.Save()) return;
+    SaveInfo(InfoSaveTargetFor(dialog.Path(), dialog.FilterIndex()));
 }
 
 void TZemVersionInfoDialogV2::OnURLClick(const std::string& linkText) {
