@@ -3,7 +3,6 @@
 #include "app/preferences_dialog.h"
 
 #include <commctrl.h>
-#include <windowsx.h>
 
 #include <algorithm>
 
@@ -137,14 +136,12 @@ HWND TTarvelixConfigDlg::Control(int id) const {
 }
 
 INT_PTR TTarvelixConfigDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (INT_PTR result = FALSE; banner_.HandleMessage(message, wParam, lParam, result)) return result;
     switch (message) {
         case WM_INITDIALOG: OnCreate(); return TRUE;
         case WM_SHOWWINDOW:
             if (wParam) OnShowWindow();
             return FALSE;
-        case WM_PAINT: OnPaint(); return TRUE;
-        case WM_MOUSEMOVE: banner_.OnMouseMove(GET_Y_LPARAM(lParam)); return FALSE;
-        case WM_TIMER: return banner_.OnTimer(wParam);
         case WM_NOTIFY:
             if (reinterpret_cast<const NMHDR*>(lParam)->code == TCN_SELCHANGE) SelectPage(ActivePage());
             return FALSE;
@@ -262,13 +259,6 @@ void TTarvelixConfigDlg::OnShowWindow() {
     const std::wstring cue = MultiByteToWide(ResString(IDS_PREF_DEFFILE_CUE));
     ::SendMessageW(fileEdit, EM_SETCUEBANNER, TRUE, reinterpret_cast<LPARAM>(cue.c_str()));
     if (store_) ReadSettings();
-}
-
-void TTarvelixConfigDlg::OnPaint() {
-    PAINTSTRUCT paint{};
-    HDC dc = ::BeginPaint(hwnd_, &paint);
-    if (dc) banner_.Paint(dc);
-    ::EndPaint(hwnd_, &paint);
 }
 
 void TTarvelixConfigDlg::OnCommand(int id, int code) {

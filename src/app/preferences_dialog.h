@@ -66,7 +66,6 @@ private:
     void SetHints();
     void FillLists() const;
     void OnShowWindow();
-    void OnPaint();
     void OnCommand(int id, int code);
     void OnComboBoxesCloseUp() const;
     void OnHelp(const HELPINFO& request) const;

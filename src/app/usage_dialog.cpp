@@ -1,7 +1,6 @@
 #include "app/usage_dialog.h"
 
 #include <richedit.h>
-#include <windowsx.h>
 
 #include "base/strings.h"
 #include "base/window.h"
@@ -76,14 +75,12 @@ HWND TTarvelixUsageDlg::Create(HWND owner) { return CreateModeless(owner, MAKEIN
 HWND TTarvelixUsageDlg::TextControl() const { return richEdit1_.Handle(); }
 
 INT_PTR TTarvelixUsageDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (INT_PTR result = FALSE; banner_.HandleMessage(message, wParam, lParam, result)) return result;
     switch (message) {
         case WM_INITDIALOG: OnInitDialog(); return TRUE;
         case WM_SHOWWINDOW:
             if (wParam) OnShowWindow();
             return FALSE;
-        case WM_PAINT: OnPaint(); return TRUE;
-        case WM_MOUSEMOVE: banner_.OnMouseMove(GET_Y_LPARAM(lParam)); return FALSE;
-        case WM_TIMER: return banner_.OnTimer(wParam);
         case WM_NOTIFY: richEdit1_.HandleNotify(*reinterpret_cast<const NMHDR*>(lParam)); return FALSE;
         case WM_COMMAND:
             if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) Close(LOWORD(wParam));
@@ -144,13 +141,6 @@ void TTarvelixUsageDlg::OnShowWindow() {
     shown_ = true;
     banner_.StartFade();
     WriteText();
-}
-
-void TTarvelixUsageDlg::OnPaint() {
-    PAINTSTRUCT paint{};
-    HDC dc = ::BeginPaint(hwnd_, &paint);
-    if (dc) banner_.Paint(dc);
-    ::EndPaint(hwnd_, &paint);
 }
 
 void TTarvelixUsageDlg::WriteText() const {

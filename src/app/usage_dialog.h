@@ -69,7 +69,6 @@ private:
     void CreateTextView();
     void PlaceControls() const;
     void OnShowWindow();
-    void OnPaint();
     void WriteText() const;
     void OnURLClick(const std::string& address);
     void OnURLThreadDone();

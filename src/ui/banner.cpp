@@ -1,5 +1,7 @@
 #include "ui/banner.h"
 
+#include <windowsx.h>
+
 #include "ui/dialog.h"
 
 namespace zem {
@@ -85,6 +87,24 @@ bool DialogBanner::OnTimer(UINT_PTR timerId) {
     }
     InvalidateTitle();
     return true;
+}
+
+bool DialogBanner::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+    switch (message) {
+        case WM_PAINT: {
+            PAINTSTRUCT paint{};
+            if (HDC dc = ::BeginPaint(dialog_, &paint)) Paint(dc);
+            ::EndPaint(dialog_, &paint);
+            result = TRUE;
+            return true;
+        }
+        case WM_MOUSEMOVE:
+            OnMouseMove(GET_Y_LPARAM(lParam));
+            result = FALSE;
+            return true;
+        case WM_TIMER: result = OnTimer(wParam); return true;
+        default: return false;
+    }
 }
 
 void DialogBanner::Stop() {

@@ -41,6 +41,9 @@ public:
     bool OnTimer(UINT_PTR timerId);
     // Stops the fade where it is (the dialog is closing).
     void Stop();
+    // Paints the band, follows the mouse over it and runs the fade for the dialog's
+    // WM_PAINT, WM_MOUSEMOVE and WM_TIMER; false for other messages.
+    bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result);
 
     bool TitleVisible() const { return titleVisible_; }
     COLORREF TitleColor() const { return titleColor_; }
