@@ -1,5 +1,7 @@
 #include "ui/dialog.h"
 
+#include <algorithm>
+
 #include "base/window.h"
 
 namespace zem {
@@ -51,8 +53,26 @@ void Dialog::SetClientSize(int width, int height) const {
     RECT frame{0, 0, ScaledPixels(width), ScaledPixels(height)};
     ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongA(hwnd_, GWL_STYLE)), FALSE,
                          static_cast<DWORD>(::GetWindowLongA(hwnd_, GWL_EXSTYLE)));
-    ::SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const int windowWidth = frame.right - frame.left;
+    const int windowHeight = frame.bottom - frame.top;
+    UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+    POINT origin{};
+    if (::GetWindowLongA(hwnd_, GWL_STYLE) & DS_CENTER) {
+        // Centred again for the new size: over the owner, inside the work area.
+        const HWND owner = ::GetWindow(hwnd_, GW_OWNER);
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof(monitor);
+        ::GetMonitorInfoA(::MonitorFromWindow(owner ? owner : hwnd_, MONITOR_DEFAULTTONEAREST), &monitor);
+        RECT around = monitor.rcWork;
+        if (owner) ::GetWindowRect(owner, &around);
+        origin.x = around.left + (around.right - around.left - windowWidth) / 2;
+        origin.y = around.top + (around.bottom - around.top - windowHeight) / 2;
+        origin.x = std::max(monitor.rcWork.left, std::min(origin.x, monitor.rcWork.right - windowWidth));
+        origin.y = std::max(monitor.rcWork.top, std::min(origin.y, monitor.rcWork.bottom - windowHeight));
+    } else {
+        flags |= SWP_NOMOVE;
+    }
+    ::SetWindowPos(hwnd_, nullptr, origin.x, origin.y, windowWidth, windowHeight, flags);
 }
 
 void Dialog::PlaceControl(int id, int x, int y, int width, int height) const {

@@ -147,6 +147,23 @@ TEST_F(PreferencesTest, ShowsItsFramePagesAndTexts) {
     EXPECT_TRUE(dialog.Banner().TitleVisible());
 }
 
+TEST_F(PreferencesTest, OpensCentredOverItsOwnerAtItsFullSize) {
+    const HWND owner = ::CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 100, 80, 700, 500, nullptr, nullptr,
+                                         nullptr, nullptr);
+    {
+        TTarvelixConfigDlg dialog(&store_, false, help_);
+        const HWND hwnd = dialog.Create(owner);
+        RECT frame{}, client{};
+        ::GetWindowRect(hwnd, &frame);
+        ::GetClientRect(hwnd, &client);
+        EXPECT_EQ(client.right, ScaledPixels(kPreferencesClientWidth));
+        EXPECT_EQ(client.bottom, ScaledPixels(kPreferencesClientHeight));
+        EXPECT_NEAR((frame.left + frame.right) / 2, 100 + 350, 1);
+        EXPECT_NEAR((frame.top + frame.bottom) / 2, 80 + 250, 1);
+    }
+    ::DestroyWindow(owner);
+}
+
 TEST_F(PreferencesTest, OkWithoutChangesRewritesEveryValueItRead) {
     store_.SetAutoComplete(true);
     store_.SetDefEditorFile(kDefEditorFile);
