@@ -14,6 +14,7 @@
 #include "app/preferences_dialog.h"
 #include "base/controls.h"
 #include "base/window_dc.h"
+#include "info/help.h"
 #include "resource.h"
 #include "test_support.h"
 
@@ -322,6 +323,17 @@ TEST_F(PreferencesTest, HelpGoesToTheContextOfTheControlOrTheDialog) {
     ask(dialog.Page(1));
     ask(hwnd);
     EXPECT_EQ(helped_, (std::vector<DWORD>{7629, 7558, 7585, 7550, 7500}));
+    // Every window of the dialog that carries a context has a topic of its own in the help file.
+    std::vector<HWND> windows{hwnd};
+    for (size_t i = 0; i < windows.size(); ++i) {
+        for (HWND child = ::GetWindow(windows[i], GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+            windows.push_back(child);
+        }
+        const DWORD context = ::GetWindowContextHelpId(windows[i]);
+        if (context != 0) {
+            EXPECT_NE(HelpTopicFor(context), kTableOfContentsTopic) << context;
+        }
+    }
     EXPECT_EQ(ComboBox(dialog.Control(IDC_DEF_OUTPUT_FILE_COMBO)).Edit().Text(), "");
 }
 
