@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "../config/config_test_util.h"
+#include "app/help_contexts.h"
 #include "app/preferences_dialog.h"
 #include "base/controls.h"
 #include "base/window_dc.h"
@@ -322,7 +323,9 @@ TEST_F(PreferencesTest, HelpGoesToTheContextOfTheControlOrTheDialog) {
     ask(dialog.Control(IDC_SHOW_8DOT3_SYS_VOL_ONLY_DLG));
     ask(dialog.Page(1));
     ask(hwnd);
-    EXPECT_EQ(helped_, (std::vector<DWORD>{7629, 7558, 7585, 7550, 7500}));
+    // The file selection's Help button asks its owner through the common dialogs' message.
+    ::SendMessageA(hwnd, CommonDialogHelpMessage(), 0, 0);
+    EXPECT_EQ(helped_, (std::vector<DWORD>{7629, 7558, 7585, 7550, 7500, 7650}));
     // Every window of the dialog that carries a context has a topic of its own in the help file.
     std::vector<HWND> windows{hwnd};
     for (size_t i = 0; i < windows.size(); ++i) {
