@@ -1,10 +1,9 @@
 #include "app/usage_dialog.h"
 
-#include <richedit.h>
-
 #include "base/strings.h"
 #include "base/window.h"
 #include "config/suppressible_dialogs.h"
+#include "info/info_text_view.h"
 #include "resource.h"
 
 namespace zem {
@@ -23,13 +22,13 @@ constexpr int kButtonHeight = 25;
 constexpr int kButtonGap = 7;
 constexpr int kBottomLineTop = kUsageClientHeight - kButtonHeight - 2 * kButtonGap - kLineHeight;
 
-UsageTextRun Line(UINT id, bool bold = false) { return {ResString(id) + "\r\n", bold}; }
+InfoTextRun Line(UINT id, bool bold = false) { return {ResString(id) + "\r\n", bold}; }
 
 bool AskToGoOnline(HWND owner) { return ShowGoOnlineDlg(owner, OnlineStep::UsageLink) == IDYES; }
 
 }  // namespace
 
-std::vector<UsageTextRun> UsageTextRuns() {
+InfoText UsageTextRuns() {
     return {
         {ResString(IDS_USAGE_LABEL), true},
         Line(IDS_USAGE_SYNTAX),
@@ -47,13 +46,14 @@ std::vector<UsageTextRun> UsageTextRuns() {
         Line(IDS_USAGE_EXAMPLE, true),
         Line(IDS_USAGE_EXAMPLE_TEXT),
         {"\r\n"},
-        {ResString(IDS_USAGE_HELP) + " " + UserGuideAddress()},
+        {ResString(IDS_USAGE_HELP) + " "},
+        {UserGuideAddress(), false, true},
     };
 }
 
 std::string UsageText() {
     std::string text;
-    for (const UsageTextRun& run : UsageTextRuns()) text += run.text;
+    for (const InfoTextRun& run : UsageTextRuns()) text += run.text;
     return text;
 }
 
@@ -143,23 +143,8 @@ void TTarvelixUsageDlg::OnShowWindow() {
     WriteText();
 }
 
-void TTarvelixUsageDlg::WriteText() const {
-    const HWND text = TextControl();
-    for (const UsageTextRun& run : UsageTextRuns()) {
-        CHARRANGE end{-1, -1};
-        ::SendMessageA(text, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&end));
-        CHARFORMAT2A format{};
-        format.cbSize = sizeof(format);
-        format.dwMask = CFM_BOLD;
-        format.dwEffects = run.bold ? CFE_BOLD : 0;
-        ::SendMessageA(text, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
-        ::SendMessageA(text, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(run.text.c_str()));
-    }
-    // Read-only once written, so that the user cannot change it.
-    ::SendMessageA(text, EM_SETREADONLY, TRUE, 0);
-    CHARRANGE start{0, 0};
-    ::SendMessageA(text, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&start));
-}
+// Read-only once written, so that the user cannot change it.
+void TTarvelixUsageDlg::WriteText() const { WriteInfoText(TextControl(), UsageTextRuns()); }
 
 void TTarvelixUsageDlg::OnURLClick(const std::string& address) {
     if (address.empty() || !askToGoOnline_(hwnd_)) return;

@@ -6,8 +6,8 @@
 
 #include <functional>
 #include <string>
-#include <vector>
 
+#include "info/about_texts.h"
 #include "info/url_info.h"
 #include "ui/banner.h"
 #include "ui/control_hint.h"
@@ -28,14 +28,9 @@ inline constexpr int kUsageBannerHeight = 50;
 // The title fades until its colour exceeds this.
 inline constexpr COLORREF kUsageFadeLimit = 0xF3F3F2;
 
-// One piece of the usage text, bold or not; pieces end lines with CR LF.
-struct UsageTextRun {
-    std::string text;
-    bool bold = false;
-};
-
-// The usage text in the order it is written; the last line has no line break.
-std::vector<UsageTextRun> UsageTextRuns();
+// The usage text in the order it is written, bold or not, the user guide's address a link;
+// pieces end lines with CR LF, the last line has no line break.
+InfoText UsageTextRuns();
 // The same as one plain text.
 std::string UsageText();
 
