@@ -89,26 +89,24 @@ void TDropTextTarget::UnregisterTarget() {
 HRESULT TDropTextTarget::DragEnter(IDataObject* data, DWORD keyState, POINTL point, DWORD* effect) {
     if (!effect) return E_POINTER;
     FORMATETC format = PlainTextFormat();
-    offersText_ = data && data->QueryGetData(&format) == S_OK;
+    const bool offersText = data && data->QueryGetData(&format) == S_OK;
+    // The drag's data object is kept while the drag lasts, and only when it offers text.
+    data_ = offersText ? data : nullptr;
     textFetched_ = false;
     text_.clear();
-    POINT where{point.x, point.y};
-    if (!offersText_) {
-        *effect = DROPEFFECT_NONE;
-        if (imageHelper_) imageHelper_->DragEnter(control_, data, &where, *effect);
-        return S_OK;
+    if (offersText) {
+        PrepareScrolling();
+        if (GetDataOnEnter) FetchText(data);
     }
-    data_ = data;
-    PrepareScrolling();
-    if (GetDataOnEnter) FetchText(data);
-    *effect = EffectFor(keyState, point, *effect);
+    *effect = offersText ? EffectFor(keyState, point, *effect) : DROPEFFECT_NONE;
+    POINT where{point.x, point.y};
     if (imageHelper_) imageHelper_->DragEnter(control_, data, &where, *effect);
     return S_OK;
 }
 
 HRESULT TDropTextTarget::DragOver(DWORD keyState, POINTL point, DWORD* effect) {
     if (!effect) return E_POINTER;
-    *effect = offersText_ ? EffectFor(keyState, point, *effect) : DROPEFFECT_NONE;
+    *effect = data_ ? EffectFor(keyState, point, *effect) : DROPEFFECT_NONE;
     FollowScrollFlag(*effect);
     POINT where{point.x, point.y};
     if (imageHelper_) imageHelper_->DragOver(&where, *effect);
@@ -117,7 +115,6 @@ HRESULT TDropTextTarget::DragOver(DWORD keyState, POINTL point, DWORD* effect) {
 
 HRESULT TDropTextTarget::DragLeave() {
     StopScrolling();
-    offersText_ = false;
     data_.Reset();
     if (imageHelper_) imageHelper_->DragLeave();
     return S_OK;
@@ -160,7 +157,8 @@ void TDropTextTarget::PrepareScrolling() {
 DWORD TDropTextTarget::EffectFor(DWORD keyState, POINTL point, DWORD requested) {
     POINT where{point.x, point.y};
     const DWORD allowed = requested & dragTypes_;
-    DWORD effect = OnGetDropEffect ? OnGetDropEffect(keyState, where, allowed) : DropEffectFor(keyState, dragTypes_, requested);
+    DWORD effect =
+        OnGetDropEffect ? OnGetDropEffect(keyState, where, allowed) : DropEffectFor(keyState, dragTypes_, requested);
     ::ScreenToClient(control_, &where);
     lastPoint_ = where;
     RECT area{};

@@ -74,7 +74,7 @@ private:
 
     DWORD dragTypes_;
     HWND control_ = nullptr;
-    bool offersText_ = false;
+    // The data object of the drag over the control; null when it offers no text.
     Microsoft::WRL::ComPtr<IDataObject> data_;
     std::string text_;
     bool textFetched_ = false;
