@@ -4,7 +4,7 @@
 #include "app/help_contexts.h"
 #include "base/system.h"
 #include "resource.h"
-#include "ui/dialog.h"
+#include "base/window.h"
 
 namespace zem {
 

@@ -10,6 +10,7 @@
 #include "base/controls.h"
 #include "base/strings.h"
 #include "base/system.h"
+#include "base/window.h"
 #include "resource.h"
 
 namespace zem {
@@ -168,8 +169,7 @@ INT_PTR CALLBACK TTarvelixConfigDlg::PageProc(HWND page, UINT message, WPARAM wP
 }
 
 void TTarvelixConfigDlg::OnCreate() {
-    banner_.Attach(hwnd_, ScaledPixels(kPreferencesClientWidth), ScaledPixels(kPreferencesBannerHeight),
-                   ResString(IDS_PREF_TITLE));
+    banner_.Attach(hwnd_, kPreferencesClientWidth, kPreferencesBannerHeight, ResString(IDS_PREF_TITLE));
     CreatePages();
     themed_ = UseThemedPageBackground(pages_);
     PlaceControls();
@@ -185,11 +185,7 @@ void TTarvelixConfigDlg::OnCreate() {
 void TTarvelixConfigDlg::CreatePages() {
     const HWND tabs = Control(IDC_PREF_PAGES);
     for (int i = 0; i < kPageCount; ++i) {
-        std::string caption = ResString(kPages[i].captionId);
-        TCITEMA item{};
-        item.mask = TCIF_TEXT;
-        item.pszText = caption.data();
-        TabCtrl_InsertItem(tabs, i, &item);
+        InsertTab(tabs, i, ResString(kPages[i].captionId));
         pages_[static_cast<size_t>(i)] =
             ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kPages[i].templateId), hwnd_,
                                  &TTarvelixConfigDlg::PageProc, 0);
@@ -211,7 +207,8 @@ void TTarvelixConfigDlg::PlaceControls() const {
     constexpr int kRestoreLeft = kCancelLeft - kGap - kWideButtonWidth;
     PlaceControl(IDC_PREF_BANNER_LINE, 0, kPreferencesBannerHeight, kPreferencesClientWidth, 2);
     const int tabsTop = kPreferencesBannerHeight + kMargin;
-    PlaceControl(IDC_PREF_PAGES, kMargin, tabsTop, kPreferencesClientWidth - 2 * kMargin, kButtonTop - kMargin - tabsTop);
+    PlaceControl(IDC_PREF_PAGES, kMargin, tabsTop, kPreferencesClientWidth - 2 * kMargin,
+                 kButtonTop - kMargin - tabsTop);
     PlaceControl(IDOK, kRestoreLeft - kGap - kButtonWidth, kButtonTop, kButtonWidth, kButtonHeight);
     PlaceControl(IDC_PREF_RESTORE, kRestoreLeft, kButtonTop, kWideButtonWidth, kButtonHeight);
     PlaceControl(IDCANCEL, kCancelLeft, kButtonTop, kButtonWidth, kButtonHeight);
@@ -247,7 +244,8 @@ void TTarvelixConfigDlg::FillLists() const {
     // The controls' defaults, shown as they are when there is no store.
     ::SendMessageA(Control(IDC_AUTOCOMPLETE_CFG_COMBO), CB_SETCURSEL, 0, 0);
     ::SendMessageA(Control(IDC_FILESYSREDIR_CFG_COMBO), CB_SETCURSEL, 0, 0);
-    ::SendMessageA(Control(IDC_ZOOM_FACTORS_COMBO), CB_SETCURSEL, static_cast<WPARAM>(ZoomItemOfFactor(kDefaultZoomFactor)), 0);
+    const auto zoomItem = static_cast<WPARAM>(ZoomItemOfFactor(kDefaultZoomFactor));
+    ::SendMessageA(Control(IDC_ZOOM_FACTORS_COMBO), CB_SETCURSEL, zoomItem, 0);
 }
 
 void TTarvelixConfigDlg::OnShowWindow() {

@@ -99,7 +99,7 @@ INT_PTR TTarvelixUsageDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
 void TTarvelixUsageDlg::OnInitDialog() {
     CreateTextView();
     const HWND text = TextControl();
-    banner_.Attach(hwnd_, ScaledPixels(kUsageClientWidth), ScaledPixels(kUsageBannerHeight), ResString(IDS_USAGE_TITLE));
+    banner_.Attach(hwnd_, kUsageClientWidth, kUsageBannerHeight, ResString(IDS_USAGE_TITLE));
     ::SetWindowContextHelpId(hwnd_, kUsageDialogHelpContext);
     ::SetWindowContextHelpId(text, kUsageTextHelpContext);
     ::SetWindowContextHelpId(::GetDlgItem(hwnd_, IDOK), kUsageOkButtonHelpContext);
@@ -130,10 +130,11 @@ void TTarvelixUsageDlg::PlaceControls() const {
     SetClientSize(kUsageClientWidth, kUsageClientHeight);
     const int textTop = kUsageBannerHeight + kLineHeight + 2;
     PlaceControl(IDC_USAGE_BANNER_LINE, 0, kUsageBannerHeight, kUsageClientWidth, kLineHeight);
-    PlaceControl(IDC_USAGE_TEXT, kTextMargin, textTop, kUsageClientWidth - 2 * kTextMargin, kBottomLineTop - 2 - textTop);
+    PlaceControl(IDC_USAGE_TEXT, kTextMargin, textTop, kUsageClientWidth - 2 * kTextMargin,
+                 kBottomLineTop - 2 - textTop);
     PlaceControl(IDC_USAGE_BOTTOM_LINE, 0, kBottomLineTop, kUsageClientWidth, kLineHeight);
-    PlaceControl(IDOK, kUsageClientWidth - kMargin - kButtonWidth, kBottomLineTop + kLineHeight + kButtonGap, kButtonWidth,
-          kButtonHeight);
+    PlaceControl(IDOK, kUsageClientWidth - kMargin - kButtonWidth, kBottomLineTop + kLineHeight + kButtonGap,
+                 kButtonWidth, kButtonHeight);
 }
 
 void TTarvelixUsageDlg::OnShowWindow() {

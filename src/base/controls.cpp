@@ -15,6 +15,13 @@ std::string WindowText(HWND window) {
 
 void SetWindowTextString(HWND window, const std::string& text) { ::SetWindowTextA(window, text.c_str()); }
 
+void InsertTab(HWND tabs, int index, std::string caption) {
+    TCITEMA item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = caption.data();
+    ::SendMessageA(tabs, TCM_INSERTITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+}
+
 void EditField::GetSelection(DWORD& start, DWORD& end) const {
     start = end = 0;
     ::SendMessageA(handle_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));

@@ -14,6 +14,9 @@ namespace zem {
 std::string WindowText(HWND window);
 void SetWindowTextString(HWND window, const std::string& text);
 
+// Adds a tab with `caption` at `index` of a page control.
+void InsertTab(HWND tabs, int index, std::string caption);
+
 // An edit field or any control that keeps a text and a selection like one.
 class EditField {
 public:

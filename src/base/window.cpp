@@ -92,4 +92,14 @@ LRESULT CALLBACK Window::StaticWndProc(HWND hwnd, UINT message, WPARAM wParam, L
     return result;
 }
 
+int ScaledPixels(int pixels) {
+    static const int dpi = [] {
+        const HDC screen = ::GetDC(nullptr);
+        const int value = screen ? ::GetDeviceCaps(screen, LOGPIXELSY) : 96;
+        if (screen) ::ReleaseDC(nullptr, screen);
+        return value > 0 ? value : 96;
+    }();
+    return ::MulDiv(pixels, dpi, 96);
+}
+
 }  // namespace zem

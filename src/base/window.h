@@ -22,6 +22,9 @@ void ShowMessageWithHelp(HWND owner, const std::string& text, const std::string&
 // The application's general error report: a message box with the error's text.
 void ShowErrorReport(const std::string& text);
 
+// Pixels at 96 dots per inch in the screen's pixels: layouts grow with the fonts.
+int ScaledPixels(int pixels);
+
 // Runs `action`; an exception it raises is shown in the general error report and stops there.
 void RunGuarded(const std::function<void()>& action) noexcept;
 

@@ -177,12 +177,7 @@ void TZemVersionInfoDialogV2::CreateText(AboutPage page, int id, HWND after) {
 void TZemVersionInfoDialogV2::CreatePageTabs() {
     const HWND tabs = ::GetDlgItem(hwnd_, IDC_ABOUT_PAGES);
     for (int page = 0; page < kAboutPageCount; ++page) {
-        std::string caption =
-            page == 0 ? ProductPageCaption(program_.ProductName()) : ResString(kPageCaptions[page]);
-        TCITEMA item{};
-        item.mask = TCIF_TEXT;
-        item.pszText = caption.data();
-        ::SendMessageA(tabs, TCM_INSERTITEMA, static_cast<WPARAM>(page), reinterpret_cast<LPARAM>(&item));
+        InsertTab(tabs, page, page == 0 ? ProductPageCaption(program_.ProductName()) : ResString(kPageCaptions[page]));
     }
 }
 

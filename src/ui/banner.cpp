@@ -2,7 +2,7 @@
 
 #include <windowsx.h>
 
-#include "ui/dialog.h"
+#include "base/window.h"
 
 namespace zem {
 namespace {
@@ -34,11 +34,12 @@ FadeStep NextFadeStep(COLORREF color, COLORREF limit) {
 
 void DialogBanner::Attach(HWND dialog, int width, int height, std::string title) {
     dialog_ = dialog;
-    width_ = width;
-    height_ = height;
+    width_ = ScaledPixels(width);
+    height_ = ScaledPixels(height);
     title_ = std::move(title);
-    titleFont_.Reset(::CreateFontA(-ScaledPixels(16), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Arial"));
+    titleFont_.Reset(::CreateFontA(-ScaledPixels(16), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                   OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
+                                   "Arial"));
     logoSize_ = ScaledPixels(kLogoSize);
     logo_.Reset(static_cast<HICON>(
         ::LoadImageA(::GetModuleHandleA(nullptr), "DEFICON1", IMAGE_ICON, logoSize_, logoSize_, 0)));

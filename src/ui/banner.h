@@ -28,7 +28,7 @@ public:
     DialogBanner(const DialogBanner&) = delete;
     DialogBanner& operator=(const DialogBanner&) = delete;
 
-    // Makes the banner `width` by `height` pixels (of the screen) at the top of `dialog`.
+    // Makes the banner `width` by `height` pixels at 96 dots per inch at the top of `dialog`.
     void Attach(HWND dialog, int width, int height, std::string title);
     int Height() const { return height_; }
     void Paint(HDC dc) const;

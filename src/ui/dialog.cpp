@@ -6,16 +6,6 @@
 
 namespace zem {
 
-int ScaledPixels(int pixels) {
-    static const int dpi = [] {
-        const HDC screen = ::GetDC(nullptr);
-        const int value = screen ? ::GetDeviceCaps(screen, LOGPIXELSY) : 96;
-        if (screen) ::ReleaseDC(nullptr, screen);
-        return value > 0 ? value : 96;
-    }();
-    return ::MulDiv(pixels, dpi, 96);
-}
-
 Dialog::~Dialog() {
     if (!hwnd_ || !::IsWindow(hwnd_)) return;
     // The derived part is gone: no message may reach it any more.

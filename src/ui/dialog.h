@@ -6,9 +6,6 @@
 
 namespace zem {
 
-// Pixels at 96 dots per inch in the screen's pixels: the dialogs' layouts grow with the fonts.
-int ScaledPixels(int pixels);
-
 class Dialog {
 public:
     Dialog() = default;

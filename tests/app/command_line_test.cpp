@@ -12,8 +12,8 @@
 
 #include "app/command_line.h"
 #include "app/usage_dialog.h"
-#include "ui/dialog.h"
 #include "base/controls.h"
+#include "base/window.h"
 #include "resource.h"
 #include "test_support.h"
 

@@ -13,6 +13,7 @@
 
 #include "app/about_dialog.h"
 #include "base/controls.h"
+#include "base/window.h"
 #include "base/system.h"
 #include "resource.h"
 #include "test_support.h"

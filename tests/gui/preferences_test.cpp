@@ -14,6 +14,7 @@
 #include "app/help_contexts.h"
 #include "app/preferences_dialog.h"
 #include "base/controls.h"
+#include "base/window.h"
 #include "base/window_dc.h"
 #include "info/help.h"
 #include "resource.h"
