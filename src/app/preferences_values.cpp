@@ -106,8 +106,6 @@ void TTarvelixConfigDlg::FillDefOutputFileList() {
         files.Insert(position++, file);
     }
     InsertUnlessPresent(files, 0, current);
-    // Inserting may have taken the text over from a list item; it stays what was read.
-    files.SetText(current);
 }
 
 void TTarvelixConfigDlg::Ok() {
@@ -153,7 +151,6 @@ void TTarvelixConfigDlg::KeepDefOutputFileText() const {
     const ComboBox files(Control(IDC_DEF_OUTPUT_FILE_COMBO));
     const std::string text = files.Text();
     InsertUnlessPresent(files, 0, text);
-    files.SetText(text);
 }
 
 void TTarvelixConfigDlg::SelDefOutputFile() {
