@@ -177,9 +177,9 @@ void TTarvelixConfigDlg::OnCreate() {
     FillLists();
     SetHelpContexts();
     SetHints();
-    const bool redirection = isWow64_;
-    ::EnableWindow(Control(IDC_FILESYSREDIR_CFG_COMBO), redirection);
-    ::EnableWindow(Control(IDC_PREF_FSREDIR_TEXT), redirection);
+    // Redirection exists only for a 32-bit process on 64-bit Windows.
+    ::EnableWindow(Control(IDC_FILESYSREDIR_CFG_COMBO), isWow64_);
+    ::EnableWindow(Control(IDC_PREF_FSREDIR_TEXT), isWow64_);
 }
 
 void TTarvelixConfigDlg::CreatePages() {
