@@ -1,5 +1,13 @@
 # Sourced by the run and test scripts: the Wine settings shared by both.
-export WINEARCH=win32
+wine_env_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+if [ "$("$wine_env_dir/wine-arch")" = i686 ]; then
+    export WINEARCH=win32
+else
+    # The kernel runs no 32-bit programs: 64-bit Wine runs the 64-bit build.
+    export WINEARCH=win64
+    export WINELOADER=/usr/lib/wine/wine64
+    export PATH="$wine_env_dir/wine64:$PATH"
+fi
 export WINEDEBUG=-all
 # No Mono or Gecko installers: the program needs neither.
 export WINEDLLOVERRIDES="mscoree,mshtml="

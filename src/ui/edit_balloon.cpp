@@ -13,7 +13,7 @@ constexpr size_t kMaxCueBanner = 65536;
 
 }  // namespace
 
-static_assert(sizeof(EDITBALLOONTIP) == 16, "the balloon record is 16 bytes on 32-bit Windows");
+static_assert(sizeof(void*) != 4 || sizeof(EDITBALLOONTIP) == 16, "the balloon record is 16 bytes on 32-bit Windows");
 
 HWND EditFieldOf(HWND field) {
     COMBOBOXINFO info{};

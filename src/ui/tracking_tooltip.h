@@ -22,7 +22,7 @@ using UniqueToolTipWindow = Unique<ToolTipWindowTraits>;
 // The tool description as version 5.80 of the common controls defines it, without lpReserved
 // (TTTOOLINFOA_V2_SIZE, spelled out so that it is a constant): every later version accepts it.
 inline constexpr UINT kToolInfoSize = offsetof(TTTOOLINFOA, lParam) + sizeof(LPARAM);
-static_assert(kToolInfoSize == 44, "the tool description is 44 bytes on 32-bit Windows");
+static_assert(sizeof(void*) != 4 || kToolInfoSize == 44, "the tool description is 44 bytes on 32-bit Windows");
 
 // TTF_IDISHWND | TTF_TRACK | TTF_ABSOLUTE | TTF_TRANSPARENT.
 inline constexpr UINT kTrackingToolFlags = 0x1A1;
