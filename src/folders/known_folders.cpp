@@ -24,10 +24,22 @@ std::string TakeTaskString(PWSTR text) {
     return text != nullptr ? WideToMultiByte(text) : std::string();
 }
 
-// A path as the search compares it: without trailing backslashes, except a drive root's.
-std::wstring ComparablePath(std::wstring path) {
-    while (path.size() > 3 && path.back() == L'\\') path.pop_back();
-    return path;
+// The path made absolute with ".", ".." and "/" resolved; as given when that fails.
+std::wstring FullPath(const std::wstring& path) {
+    const DWORD size = ::GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (size == 0) return path;
+    std::wstring full(size, L'\0');
+    const DWORD length = ::GetFullPathNameW(path.c_str(), size, full.data(), nullptr);
+    if (length == 0 || length >= size) return path;
+    full.resize(length);
+    return full;
+}
+
+// A path as the search compares it: full, without trailing backslashes except a drive root's.
+std::wstring ComparablePath(const std::wstring& path) {
+    std::wstring full = FullPath(path);
+    while (full.size() > 3 && full.back() == L'\\') full.pop_back();
+    return full;
 }
 
 bool SamePathText(const std::wstring& a, const std::wstring& b) {
@@ -42,6 +54,18 @@ bool ContainsOrEquals(const std::wstring& folder, const std::wstring& path) {
     return folder.size() == path.size() || folder.back() == L'\\' || path[folder.size()] == L'\\';
 }
 
+// The folder's comparable path; empty for a virtual folder, whose path (where the system gives
+// one anyway, as Wine does for the printers) is no file-system path.
+std::wstring FileSystemPathOf(IKnownFolder& folder) {
+    KF_CATEGORY category{};
+    if (FAILED(folder.GetCategory(&category)) || category == KF_CATEGORY_VIRTUAL) return {};
+    PWSTR path = nullptr;
+    const HRESULT result = folder.GetPath(0, &path);
+    UniqueCoTaskMem owner(path);
+    if (FAILED(result) || path == nullptr) return {};
+    return ComparablePath(path);
+}
+
 // The manager's path search done by hand, for systems whose manager does not implement it:
 // an exact match, or the known folder with the longest path that contains `path`.
 uint32_t FindFolderByComparingPaths(IKnownFolderManager& manager, const std::wstring& path, FFFP_MODE mode,
@@ -52,12 +76,8 @@ uint32_t FindFolderByComparingPaths(IKnownFolderManager& manager, const std::wst
     size_t bestLength = 0;
     for (const GUID& id : ids) {
         ComPtr<IKnownFolder> candidate;
-        PWSTR candidatePath = nullptr;
         if (FAILED(manager.GetFolder(id, &candidate)) || !candidate) continue;
-        const HRESULT result = candidate->GetPath(0, &candidatePath);
-        UniqueCoTaskMem owner(candidatePath);
-        if (FAILED(result) || candidatePath == nullptr) continue;
-        const std::wstring folderPath = ComparablePath(candidatePath);
+        const std::wstring folderPath = FileSystemPathOf(*candidate.Get());
         const bool matches = mode == FFFP_EXACTMATCH ? SamePathText(folderPath, target)
                                                      : ContainsOrEquals(folderPath, target);
         if (matches && folderPath.size() > bestLength) {

@@ -92,6 +92,7 @@ struct FoundFolder {
     uint32_t status = 0xFFFFFFFF;
     bool isParent = false;
     std::string path;
+    KF_CATEGORY category{};
 };
 
 FoundFolder FindFolder(const std::string& path) {
@@ -102,6 +103,7 @@ FoundFolder FindFolder(const std::string& path) {
         GUID id{};
         EXPECT_EQ(GetKnownFolderIdAndPath(folder.Get(), id, found.path), 0u);
         EXPECT_FALSE(id == GUID_NULL);
+        EXPECT_EQ(folder->GetCategory(&found.category), S_OK);
     }
     return found;
 }
@@ -126,6 +128,34 @@ TEST_F(KnownFolders, AFolderBelowAKnownFolderFindsTheNearestParent) {
     const FoundFolder sibling = FindFolder(SystemFolder() + "-zem\\x");
     EXPECT_EQ(sibling.status, 0u);
     EXPECT_FALSE(SameTextNoCase(sibling.path, SystemFolder())) << sibling.path;
+}
+
+// Wine gives the virtual printers folder the system folder's path: it is no file-system path.
+TEST_F(KnownFolders, AVirtualFolderIsNeverTheFolderOfAPath) {
+    for (const std::string& path : {SystemFolder(), SystemFolder() + "\\drivers"}) {
+        SCOPED_TRACE(path);
+        const FoundFolder found = FindFolder(path);
+        EXPECT_EQ(found.status, 0u);
+        EXPECT_NE(found.category, KF_CATEGORY_VIRTUAL);
+        EXPECT_TRUE(SameTextNoCase(found.path, SystemFolder())) << found.path;
+    }
+}
+
+TEST_F(KnownFolders, PathsAreComparedInTheirFullForm) {
+    const std::string system = SystemFolder();
+    const std::string name = system.substr(system.rfind('\\') + 1);
+    for (const std::string& path : {system + "\\..\\" + name, system + "\\.", system + "\\\\"}) {
+        SCOPED_TRACE(path);
+        const FoundFolder found = FindFolder(path);
+        EXPECT_EQ(found.status, 0u);
+        EXPECT_FALSE(found.isParent);
+        EXPECT_TRUE(SameTextNoCase(found.path, system)) << found.path;
+    }
+    // Below the Windows folder, not below the system folder that the text passes through.
+    const FoundFolder outside = FindFolder(system + "\\..\\zem-no-such-folder");
+    EXPECT_EQ(outside.status, 0u);
+    EXPECT_TRUE(outside.isParent);
+    EXPECT_TRUE(SameTextNoCase(outside.path, WindowsFolder())) << outside.path;
 }
 
 TEST_F(KnownFolders, PathsOutsideEveryKnownFolderAndEmptyPaths) {
