@@ -252,6 +252,11 @@
 #define IDS_PRINT_UNNAMED_TITLE 21059
 #define IDS_PRINT_UNNAMED_FILE 21060
 
+// Texts of the conversion engine's own status codes and the report line of an ambiguous short name
+#define IDS_AMBIGUOUS_SHORT_NAME 21100
+#define IDS_EXPANSION_TOO_LONG 21101
+#define IDS_AMBIGUOUS_SHORT_NAME_LINE 21102
+
 #include "info_ids.h"
 #include "dialogs_ids.h"
 #include "name_creation_ids.h"

@@ -27,6 +27,10 @@ inline constexpr uint32_t ErrSpecialFolderException = 0xE000FFFA;
 inline constexpr uint32_t ErrNoSuchCSIDL = 0xFFFFFFFF;
 // An environment value that is a list of paths has no entries.
 inline constexpr uint32_t ErrEmptyPathList = 0xE000FD10;
+// A short form leads back to another file: two names of one folder share the short name.
+inline constexpr uint32_t ErrAmbiguousShortName = 0xE000FF10;
+// An environment string expands beyond the 32,767 characters the system can expand.
+inline constexpr uint32_t ErrExpansionTooLong = 0xE000FF11;
 
 // The thread's last-error value, or `fallback` when the system left none.
 inline uint32_t LastErrorOr(uint32_t fallback) {

@@ -53,7 +53,7 @@ PathListForms BuildEnvPathList(const std::string& expanded) {
         std::string longPath = entry;
         std::string shortPath = entry;
         if (HasLongNameComponent(entry)) {
-            shortPath = exists ? GetShortPathForm(entry) : missing;
+            shortPath = exists ? ShortPathFormOr(entry, {}) : missing;
         } else if (exists) {
             LongPathForm longForm = GetLongPathForm(entry);
             list.error = longForm.error;
@@ -68,7 +68,10 @@ PathListForms BuildEnvPathList(const std::string& expanded) {
 }
 
 BranchOutcome ConvertEnvironmentString(const std::string& input) {
-    const std::string expanded = ExpandEnvStrings(std::string(TrimLeft(input)));
+    const ExpandedText expansion = ExpandEnvironmentText(std::string(TrimLeft(input)));
+    // Never a list cut short, nor a path made of what is left of it.
+    if (expansion.error != 0) return {expansion.error, {}, {}};
+    const std::string& expanded = expansion.text;
     if (IsPathList(expanded)) {
         const PathListForms list = BuildEnvPathList(expanded);
         BranchOutcome outcome{list.error, {}, {}, true};

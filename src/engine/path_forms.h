@@ -14,7 +14,12 @@ namespace zem {
 bool PathExists(const std::string& path);
 
 // The system's short form, however long; empty on failure (see the last-error value).
+// A short form whose long form names another file is a failure, ErrAmbiguousShortName.
 std::string GetShortPathForm(const std::string& path);
+
+// The short form, or the text a report shows in its place: the ambiguous-name line for
+// ErrAmbiguousShortName, `failureText` for any other failure.
+std::string ShortPathFormOr(const std::string& path, const std::string& failureText);
 
 struct LongPathForm {
     uint32_t error = 0;
@@ -28,11 +33,19 @@ LongPathForm GetLongPathForm(const std::string& path);
 // empty on failure.
 std::string GetFullPathForm(const std::string& path);
 
-// The text with its environment variables expanded; empty on failure with the last-error
-// value set (87 for no text, 1627 when the system could not expand it).
+struct ExpandedText {
+    uint32_t error = 0;
+    std::string text;  // the expansion when error is 0
+};
+
+// The text with its environment variables expanded. 87 for no text, 1627 when the system could
+// not expand it, ErrExpansionTooLong when the expansion does not fit the system's limit.
+ExpandedText ExpandEnvironmentText(const std::string& text);
+// The same, empty on failure with the last-error value set to the code.
 std::string ExpandEnvStrings(const std::string& text);
 
-// The system's message for the code, line break included; empty when it has none.
+// The system's message for the code, line break included; for the program's codes that have
+// a text of their own that text, also with a line break; empty otherwise.
 std::string SystemErrorText(uint32_t code);
 
 }  // namespace zem

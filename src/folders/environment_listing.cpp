@@ -23,7 +23,7 @@ void AppendHead(StringList& lines) {
 
 void AppendPathAndShortForm(StringList& lines, const std::string& path) {
     lines.push_back(path);
-    lines.push_back(GetShortPathForm(path));
+    lines.push_back(ShortPathFormOr(path, {}));
 }
 
 // A relative value is looked up from the current directory, as the shell does.

@@ -43,8 +43,9 @@ Target ResolveTarget(const RelativePathRequest& request) {
         case pikRelShortPath: return {ErrNoRelativePath, {}};
         case pikEnvString:
         case pikEnvStringInPath: {
-            std::string expanded = ExpandEnvStrings(std::string(TrimLeft(input)));
-            return {IsPathList(expanded) ? ErrNoRelativePath : 0, expanded};
+            ExpandedText expanded = ExpandEnvironmentText(std::string(TrimLeft(input)));
+            if (expanded.error == 0 && IsPathList(expanded.text)) expanded.error = ErrNoRelativePath;
+            return {expanded.error, std::move(expanded.text)};
         }
         case pikKnownFolderGUID: {
             GUID id{};

@@ -64,12 +64,11 @@ void AppendFolder(StringList& lines, const TZemCSIDLGUIDList2& list, int index, 
     AppendIfNotEmpty(lines, CsidlLine(record.CSIDL));
     AppendIfNotEmpty(lines, GUIDToStr(record.FolderID));
     lines.push_back(ResString(IDS_SF_CURRENT_PATH) + current);
-    lines.push_back(GetShortPathForm(current));
+    lines.push_back(ShortPathFormOr(current, {}));
     const std::string defaultPath = list.DefaultPath(index);
     if (defaultPath.empty()) return;
     lines.push_back(ResString(IDS_SF_DEFAULT_PATH) + defaultPath);
-    const std::string shortDefault = GetShortPathForm(defaultPath);
-    lines.push_back(shortDefault.empty() ? ResString(IDS_SF_NONEXISTING_DEFAULT) : shortDefault);
+    lines.push_back(ShortPathFormOr(defaultPath, ResString(IDS_SF_NONEXISTING_DEFAULT)));
     lines.emplace_back();
 }
 

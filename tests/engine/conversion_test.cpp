@@ -6,6 +6,8 @@
 #include <shlobj.h>
 
 #include "base/status_codes.h"
+#include "base/strings.h"
+#include "deep_folder.h"
 #include "engine/conversion.h"
 #include "test_support.h"
 
@@ -157,6 +159,32 @@ TEST_F(Conversion, EnvironmentListShowsBothFormsOfEveryEntry) {
     EXPECT_EQ(result.knownFolderNote, "");  // no paragraph for a list
 }
 
+// The system expands at most 32,766 characters; a list cut there is never reported.
+TEST_F(Conversion, AnEnvironmentListBeyondTheExpansionLimitIsAnInputError) {
+    char windir[MAX_PATH] = {};
+    ASSERT_NE(::GetEnvironmentVariableA("windir", windir, MAX_PATH), 0u);
+    const size_t fitting = 32766 / (std::string(windir).size() + 1);
+    std::string input;
+    std::string entries;
+    for (size_t entry = 0; entry < fitting; ++entry) {
+        input += "%windir%;";
+        entries += std::string(entry == 0 ? "" : "\r\n") + LongOf(windir) + "\r\n" + windir;
+    }
+    const ConversionResult fits = Convert(input);
+    ASSERT_EQ(fits.error, 0u);
+    EXPECT_EQ(fits.report, "The long and DOS, short, 8.3 file name paths of the environment variable " + input +
+                               " are:\r\n" + entries);
+
+    for (const size_t more : {size_t{1}, 3300 - fitting}) {
+        std::string longer = input;
+        for (size_t entry = 0; entry < more; ++entry) longer += "%windir%;";
+        const ConversionResult cut = Convert(longer);
+        EXPECT_EQ(cut.error, ErrExpansionTooLong);
+        EXPECT_EQ(cut.report, "");
+        EXPECT_EQ(cut.knownFolderNote, "");
+    }
+}
+
 TEST_F(Conversion, KnownFolderGuids) {
     const std::string guid = "{F38BF404-1D43-42F2-9305-67DE0B28FC23}";
     const ConversionResult result = Convert(" " + guid);
@@ -199,6 +227,24 @@ TEST_F(Conversion, SubstitutedDriveAliasIsTheTargetFollowedByTheRest) {
     EXPECT_EQ(SubstitutedDriveAlias("q:\\docs"), "");
     ::DefineDosDeviceA(DDD_REMOVE_DEFINITION, "Q:", nullptr);
     EXPECT_EQ(SubstitutedDriveAlias("C:\\windows"), "");
+}
+
+TEST_F(Conversion, PathsBeyondMaxPathConvertBothWaysBehindThePrefix) {
+    const test::DeepFolder deep(temp_.Path(), 30);
+    const std::wstring shortForm = test::WideShortForm(deep.Path());
+    ASSERT_GT(shortForm.size(), static_cast<size_t>(MAX_PATH));
+    const std::string longInput = WideToMultiByte(deep.Path());
+    const std::string shortInput = WideToMultiByte(shortForm);
+
+    const ConversionResult toShort = Convert(longInput);
+    ASSERT_EQ(toShort.error, 0u);
+    EXPECT_EQ(toShort.report, "The DOS, short, 8.3 file name equivalent of the file system path \r\n\"" + longInput +
+                                  "\"\r\n is: \r\n" + shortInput);
+
+    const ConversionResult toLong = Convert(shortInput);
+    ASSERT_EQ(toLong.error, 0u);
+    EXPECT_EQ(toLong.report, "The long file name equivalent of the DOS, 8.3, short name path \r\n" + shortInput +
+                                 "\r\n is: \r\n\"" + WideToMultiByte(test::WideLongForm(shortForm)) + "\"");
 }
 
 TEST_F(Conversion, UnusableInputNeverCrashes) {

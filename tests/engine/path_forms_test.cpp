@@ -7,6 +7,8 @@
 
 #include "base/status_codes.h"
 #include "base/strings.h"
+#include "base/unique.h"
+#include "deep_folder.h"
 #include "engine/path_forms.h"
 #include "test_support.h"
 
@@ -72,26 +74,11 @@ TEST_F(PathForms, MissingPathsGiveTheSystemsErrorNeverAnEmptySuccess) {
     EXPECT_EQ(::GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
 }
 
-// Nested folders far beyond MAX_PATH; the ANSI calls cannot create them.
-std::wstring MakeDeepFolder(const std::string& base, int levels) {
-    std::wstring path = L"\\\\?\\" + MultiByteToWide(base);
-    for (int level = 0; level < levels; ++level) {
-        path += L"\\Nested Long Folder Name " + std::to_wstring(level);
-        if (!::CreateDirectoryW(path.c_str(), nullptr)) return {};
-    }
-    return path;
-}
-
-std::wstring WideShortForm(const std::wstring& path) {
-    std::wstring result(4096, L'\0');
-    result.resize(::GetShortPathNameW(path.c_str(), result.data(), 4096));
-    return result;
-}
-
 TEST_F(PathForms, LongFormsBeyondMaxPathAreNeverTruncated) {
-    const std::wstring longPath = MakeDeepFolder(temp_.Path(), 16);
+    const test::DeepFolder deep(temp_.Path(), 16);
+    const std::wstring& longPath = deep.Path();
     ASSERT_GT(longPath.size(), static_cast<size_t>(MAX_PATH));
-    const std::wstring shortPath = WideShortForm(longPath).substr(4);  // without the prefix
+    const std::wstring shortPath = test::WideShortForm(longPath).substr(4);  // without the prefix
     ASSERT_LT(shortPath.size(), static_cast<size_t>(MAX_PATH));
 
     const LongPathForm longForm = GetLongPathForm(WideToMultiByte(shortPath));
@@ -99,9 +86,23 @@ TEST_F(PathForms, LongFormsBeyondMaxPathAreNeverTruncated) {
     EXPECT_EQ(longForm.path, WideToMultiByte(longPath.substr(4)));
 }
 
+TEST_F(PathForms, PathsBeyondMaxPathExistBehindThePrefix) {
+    const test::DeepFolder deep(temp_.Path(), 16);
+    ASSERT_GT(deep.Path().size(), static_cast<size_t>(MAX_PATH));
+    const std::wstring file = deep.Path() + L"\\Some Long File Name.txt";
+    ASSERT_TRUE(UniqueFileHandle(::CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr)));
+    EXPECT_TRUE(PathExists(WideToMultiByte(deep.Path())));
+    EXPECT_TRUE(PathExists(WideToMultiByte(file)));
+    ::SetLastError(0);
+    EXPECT_FALSE(PathExists(WideToMultiByte(deep.Path() + L"\\No Such File.txt")));
+    EXPECT_TRUE(IsNotFoundError(::GetLastError())) << ::GetLastError();
+    ::DeleteFileW(file.c_str());
+}
+
 TEST_F(PathForms, ShortFormsBeyondMaxPathAreNeverTruncated) {
-    const std::wstring longPath = MakeDeepFolder(temp_.Path(), 30);
-    const std::wstring shortPath = WideShortForm(longPath);
+    const test::DeepFolder deep(temp_.Path(), 30);
+    const std::wstring& longPath = deep.Path();
+    const std::wstring shortPath = test::WideShortForm(longPath);
     ASSERT_GT(shortPath.size(), static_cast<size_t>(MAX_PATH));
     EXPECT_EQ(GetShortPathForm(WideToMultiByte(longPath)), WideToMultiByte(shortPath));
 }
@@ -125,13 +126,31 @@ TEST(EnvironmentExpansion, ExpandsVariablesOfAnyLength) {
     EXPECT_EQ(::GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
 }
 
-TEST(SystemMessages, TextsOfSystemCodesAndNoneForTheProgramsOwn) {
+TEST(EnvironmentExpansion, AnExpansionBeyondTheSystemsLimitFailsInsteadOfBeingCutShort) {
+    // Twice this is the longest text the system expands: 32,767 characters with the zero.
+    const test::ScopedVariable half("ZEM_HALF_LIMIT", std::string(16383, 'v'));
+    EXPECT_EQ(ExpandEnvStrings("%ZEM_HALF_LIMIT%%ZEM_HALF_LIMIT%"), std::string(32766, 'v'));
+
+    for (const char* text :
+         {"%ZEM_HALF_LIMIT%%ZEM_HALF_LIMIT%x", "%ZEM_HALF_LIMIT%;%ZEM_HALF_LIMIT%;%ZEM_HALF_LIMIT%"}) {
+        const ExpandedText expanded = ExpandEnvironmentText(text);
+        EXPECT_EQ(expanded.error, ErrExpansionTooLong);
+        EXPECT_EQ(expanded.text, "");
+        ::SetLastError(0);
+        EXPECT_EQ(ExpandEnvStrings(text), "");
+        EXPECT_EQ(::GetLastError(), ErrExpansionTooLong);
+    }
+}
+
+TEST(SystemMessages, TextsOfSystemCodesAndOfTheProgramsOwnWhereItHasOne) {
     const std::string text = SystemErrorText(ERROR_FILE_NOT_FOUND);
     ASSERT_GE(text.size(), 2u);
     EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
     EXPECT_NE(text, SystemErrorText(ERROR_PATH_NOT_FOUND));
     EXPECT_EQ(SystemErrorText(ErrRelPathNotFound), "");
     EXPECT_EQ(SystemErrorText(ErrUnknownFailure), "");
+    EXPECT_EQ(SystemErrorText(ErrExpansionTooLong),
+              "The expanded environment string is longer than the 32,767 characters the system can expand.\r\n");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Relative paths between the base folder and the path box's target, both ways.
 #include <gtest/gtest.h>
 
+#include "base/status_codes.h"
 #include "base/strings.h"
 #include "folders/relative_path.h"
 #include "test_support.h"
@@ -52,6 +53,10 @@ TEST(CreateRelativePaths, InputThatCannotHaveARelativePath) {
               static_cast<uint32_t>(ERROR_PATH_NOT_FOUND));
     test::ScopedVariable list("ZEM_PATH_LIST", windows + ";" + windows + "\\System32");
     EXPECT_EQ(Relative("%ZEM_PATH_LIST%", windows).error, ErrNoRelativePath);
+    // An expansion the system cuts short is refused for what it is.
+    std::string tooLong;
+    for (int repeat = 0; repeat < 4000; ++repeat) tooLong += "%windir%";
+    EXPECT_EQ(Relative(tooLong, windows).error, ErrExpansionTooLong);
     // Blanks outside the quotes keep the quotes: no such path.
     const std::string folder = temp.MakeFolder("Some Folder");
     EXPECT_EQ(Relative("\"" + folder + "\"", temp.Path()).error, 0u);

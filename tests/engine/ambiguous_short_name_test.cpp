@@ -1,0 +1,162 @@
+// Short forms that lead to another file. Wine makes a short name from a hash of the long
+// name, so similar names in one folder soon share one; every report of a short form must
+// then show the failure instead of the other file's name. The colliding pair is found with
+// the system's own calls in a folder made for the test.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "base/status_codes.h"
+#include "base/strings.h"
+#include "base/unique.h"
+#include "engine/conversion.h"
+#include "engine/dropped_files.h"
+#include "engine/path_forms.h"
+#include "engine/report_texts.h"
+#include "folders/environment.h"
+#include "folders/environment_listing.h"
+#include "test_support.h"
+
+namespace zem {
+namespace {
+
+// Wine's first collision among these names comes within a hundred files; Windows has none.
+constexpr int kMostFiles = 2000;
+
+const std::string kAmbiguousText =
+    "The short name leads to another file: the system gave two files of this folder the same short name.\r\n";
+const std::string kAmbiguousLine = "[Error, the short name leads to another file]";
+
+std::string Upper(std::string text) {
+    ::CharUpperBuffA(text.data(), static_cast<DWORD>(text.size()));
+    return text;
+}
+
+bool MakeEmptyFile(const std::string& path) {
+    return UniqueFileHandle(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr)).Valid();
+}
+
+std::string AlternateName(const std::string& path) {
+    WIN32_FIND_DATAA data{};
+    const UniqueFindHandle found(::FindFirstFileA(path.c_str(), &data));
+    return found ? Upper(data.cAlternateFileName) : std::string();
+}
+
+// Empty files of similar long names, made until two of them share a short name in the
+// directory search; the earlier and the later of the two.
+std::optional<std::pair<std::string, std::string>> MakeFilesUntilShortNamesCollide(const std::string& folder) {
+    std::map<std::string, std::string> byShortName;
+    for (int number = 0; number < kMostFiles; ++number) {
+        const std::string path = folder + Format("\\Report document version %04d final.txt", number);
+        if (!MakeEmptyFile(path)) break;
+        const auto [earlier, isNew] = byShortName.emplace(AlternateName(path), path);
+        if (!isNew) return std::pair{earlier->second, path};
+    }
+    return std::nullopt;
+}
+
+// Where the system's short form of the path leads back to.
+std::string SystemRoundTrip(const std::string& path) {
+    char longForm[MAX_PATH] = {};
+    ::GetLongPathNameA(test::SystemShortForm(path).c_str(), longForm, MAX_PATH);
+    return longForm;
+}
+
+class AmbiguousShortName : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto pair = MakeFilesUntilShortNamesCollide(temp_.Path());
+        if (!pair) GTEST_SKIP() << "short names are unique in this folder";
+        for (const std::string& path : {pair->first, pair->second}) {
+            (SystemRoundTrip(path) == path ? reached_ : misled_) = path;
+        }
+        ASSERT_NE(misled_, "") << "both short forms lead back to their own files";
+        ASSERT_EQ(SystemRoundTrip(misled_), reached_);
+    }
+
+    test::ComApartment com_;
+    test::TempFolder temp_;
+    std::string reached_;  // the file the shared short name leads to
+    std::string misled_;   // the file whose short form leads to the other one
+};
+
+TEST_F(AmbiguousShortName, ConvertFailsWithItsOwnCodeAndTextAndTheOtherFileStillConverts) {
+    const ConversionResult misled = ConvertPathInput({misled_, {}, nullptr});
+    EXPECT_EQ(misled.error, ErrAmbiguousShortName);
+    EXPECT_EQ(misled.report, "");
+    EXPECT_EQ(misled.knownFolderNote, "");
+    EXPECT_EQ(BuildConversionErrorText(misled.error),
+              "Converting path failed with error code -536805616 (0xE000FF10),\r\n" + kAmbiguousText);
+
+    const ConversionResult reached = ConvertPathInput({reached_, {}, nullptr});
+    ASSERT_EQ(reached.error, 0u);
+    EXPECT_EQ(reached.report, "The DOS, short, 8.3 file name equivalent of the file system path \r\n\"" + reached_ +
+                                  "\"\r\n is: \r\n" + test::SystemShortForm(reached_));
+
+    const test::ScopedVariable one("ZEM_AMBIGUOUS", misled_);
+    EXPECT_EQ(ConvertPathInput({"%ZEM_AMBIGUOUS%", {}, nullptr}).error, ErrAmbiguousShortName);
+}
+
+// The files decide, not the text: each file written unlike its long form, as a user may.
+TEST_F(AmbiguousShortName, TheFileNamedDecidesHoweverItsPathIsWritten) {
+    const std::string folder = temp_.Path();
+    const std::string folderName = folder.substr(folder.rfind('\\'));
+    const auto writtenForms = [&](const std::string& file) {
+        const std::string name = file.substr(folder.size());
+        return StringList{Upper(file), test::SystemShortForm(folder) + name, folder + "\\.." + folderName + name};
+    };
+    for (const std::string& path : writtenForms(misled_)) {
+        SCOPED_TRACE(path);
+        ::SetLastError(0);
+        EXPECT_EQ(GetShortPathForm(path), "");
+        EXPECT_EQ(::GetLastError(), ErrAmbiguousShortName);
+        EXPECT_EQ(ShortPathFormOr(path, "failed"), kAmbiguousLine);
+    }
+    for (const std::string& path : writtenForms(reached_)) {
+        SCOPED_TRACE(path);
+        ASSERT_NE(test::SystemShortForm(path), "");
+        EXPECT_EQ(ShortPathFormOr(path, "failed"), test::SystemShortForm(path));
+    }
+    EXPECT_EQ(ShortPathFormOr(folder + "\\No Such File.txt", "failed"), "failed");
+}
+
+TEST_F(AmbiguousShortName, AnEnvironmentListShowsTheFailureInPlaceOfTheShortForm) {
+    const test::ScopedVariable list("ZEM_AMBIGUOUS_LIST", reached_ + ";" + misled_);
+    const ConversionResult result = ConvertPathInput({"%ZEM_AMBIGUOUS_LIST%", {}, nullptr});
+    ASSERT_EQ(result.error, 0u);
+    EXPECT_EQ(result.report, "The long and DOS, short, 8.3 file name paths of the environment variable "
+                             "%ZEM_AMBIGUOUS_LIST% are:\r\n" +
+                                 reached_ + "\r\n" + test::SystemShortForm(reached_) + "\r\n" + misled_ + "\r\n" +
+                                 kAmbiguousLine);
+
+    TZemEnvironmentStrList variables;
+    variables.Add("ZEM_AMBIGUOUS_LIST=" + reached_ + ";" + misled_);
+    const StringList lines = EnvironmentReportLines(variables);
+    ASSERT_GE(lines.size(), 8u);
+    EXPECT_EQ(StringList(lines.end() - 8, lines.end()),
+              (StringList{"ZEM_AMBIGUOUS_LIST", std::string(43, '-'), reached_, test::SystemShortForm(reached_),
+                          misled_, kAmbiguousLine, "", ""}));
+}
+
+TEST_F(AmbiguousShortName, ADroppedFileGetsAnErrorTextAndTheOtherFileItsReport) {
+    const DroppedFileText misled = ConvertDroppedFile(misled_);
+    EXPECT_TRUE(misled.exists);
+    EXPECT_TRUE(misled.failed);
+    EXPECT_EQ(misled.text, "ERROR ! Conversion of the path \r\n\"" + misled_ +
+                               "\"\r\ninto its short path format equivalent failed with error code -536805616 "
+                               "(0xE000FF10)\r\nError: " +
+                               kAmbiguousText);
+
+    const DroppedFileText reached = ConvertDroppedFile(reached_);
+    EXPECT_FALSE(reached.failed);
+    EXPECT_EQ(reached.text, "The DOS, short, 8.3 file name equivalent of the file system path \r\n\"" + reached_ +
+                                "\"\r\n is: \r\n" + test::SystemShortForm(reached_));
+}
+
+}  // namespace
+}  // namespace zem
