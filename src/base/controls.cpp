@@ -4,16 +4,32 @@
 
 namespace zem {
 
+// Unicode windows (the common controls of version 6) are read and written through the wide
+// calls: the system's conversion of some ANSI messages copies into fixed-size buffers.
 std::string WindowText(HWND window) {
-    const int length = ::GetWindowTextLengthA(window);
+    if (!::IsWindowUnicode(window)) {
+        const int length = ::GetWindowTextLengthA(window);
+        if (length <= 0) return {};
+        std::string text(static_cast<size_t>(length) + 1, '\0');
+        const int copied = ::GetWindowTextA(window, text.data(), length + 1);
+        text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
+        return text;
+    }
+    const int length = ::GetWindowTextLengthW(window);
     if (length <= 0) return {};
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    const int copied = ::GetWindowTextA(window, text.data(), length + 1);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const int copied = ::GetWindowTextW(window, text.data(), length + 1);
     text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
-    return text;
+    return WideToMultiByte(text);
 }
 
-void SetWindowTextString(HWND window, const std::string& text) { ::SetWindowTextA(window, text.c_str()); }
+void SetWindowTextString(HWND window, const std::string& text) {
+    if (::IsWindowUnicode(window)) {
+        ::SetWindowTextW(window, MultiByteToWide(text).c_str());
+    } else {
+        ::SetWindowTextA(window, text.c_str());
+    }
+}
 
 void InsertTab(HWND tabs, int index, std::string caption) {
     TCITEMA item{};
@@ -34,28 +50,34 @@ HWND ComboBox::EditHandle() const {
 }
 
 std::string ComboBox::Item(int index) const {
-    const LRESULT length = ::SendMessageA(handle_, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+    const LRESULT length = ::SendMessageW(handle_, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
     if (length == CB_ERR || length <= 0) return {};
-    std::string text(static_cast<size_t>(length) + 1, '\0');
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
     const LRESULT copied =
-        ::SendMessageA(handle_, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(copied == CB_ERR ? 0 : static_cast<size_t>(copied));
-    return text;
+        ::SendMessageW(handle_, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(copied == CB_ERR ? 0 : std::min(static_cast<size_t>(copied), static_cast<size_t>(length)));
+    return WideToMultiByte(text);
 }
 
 StringList ComboBox::Items() const {
     StringList items;
     const int count = Count();
+    items.reserve(static_cast<size_t>(std::max(count, 0)));
     for (int i = 0; i < count; ++i) items.push_back(Item(i));
     return items;
 }
 
 void ComboBox::Add(const std::string& text) const {
-    ::SendMessageA(handle_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    ::SendMessageW(handle_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(MultiByteToWide(text).c_str()));
 }
 
 void ComboBox::Insert(int index, const std::string& text) const {
-    ::SendMessageA(handle_, CB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str()));
+    ::SendMessageW(handle_, CB_INSERTSTRING, static_cast<WPARAM>(index),
+                   reinterpret_cast<LPARAM>(MultiByteToWide(text).c_str()));
+}
+
+void ComboBox::LimitText(int characters) const {
+    ::SendMessageW(handle_, CB_LIMITTEXT, static_cast<WPARAM>(characters), 0);
 }
 
 int RichEdit::TextLength() const {

@@ -11,8 +11,13 @@
 
 namespace zem {
 
+// A window's text in the ANSI code page, however long; Unicode windows are asked in UTF-16.
 std::string WindowText(HWND window);
 void SetWindowTextString(HWND window, const std::string& text);
+
+// The longest text the path box, the search box and the line boxes take: the longest path or
+// environment string the system accepts.
+inline constexpr int kLongestFieldText = 32767;
 
 // Adds a tab with `caption` at `index` of a page control.
 void InsertTab(HWND tabs, int index, std::string caption);
@@ -23,7 +28,7 @@ public:
     explicit EditField(HWND handle = nullptr) : handle_(handle) {}
     HWND Handle() const { return handle_; }
     std::string Text() const { return WindowText(handle_); }
-    int TextLength() const { return ::GetWindowTextLengthA(handle_); }
+    int TextLength() const { return ::GetWindowTextLengthW(handle_); }
     void SetText(const std::string& text) const { SetWindowTextString(handle_, text); }
     // Start and end of the selection (end == start when nothing is selected).
     void GetSelection(DWORD& start, DWORD& end) const;
@@ -44,7 +49,9 @@ public:
 
     std::string Text() const { return WindowText(handle_); }
     void SetText(const std::string& text) const { SetWindowTextString(handle_, text); }
-    bool Empty() const { return ::GetWindowTextLengthA(handle_) == 0; }
+    bool Empty() const { return ::GetWindowTextLengthW(handle_) == 0; }
+    // The most characters the user can type into the edit field.
+    void LimitText(int characters) const;
 
     int Count() const { return static_cast<int>(::SendMessageA(handle_, CB_GETCOUNT, 0, 0)); }
     std::string Item(int index) const;
@@ -71,8 +78,9 @@ public:
     void SetModified(bool modified) const { ::SendMessageA(handle_, EM_SETMODIFY, modified ? TRUE : FALSE, 0); }
     bool ReadOnly() const { return (::GetWindowLongA(handle_, GWL_STYLE) & ES_READONLY) != 0; }
     void SetReadOnly(bool readOnly) const { ::SendMessageA(handle_, EM_SETREADONLY, readOnly ? TRUE : FALSE, 0); }
-    bool CanUndo() const { return ::SendMessageA(handle_, EM_CANUNDO, 0, 0) != 0; }
-    bool CanRedo() const { return ::SendMessageA(handle_, EM_CANREDO, 0, 0) != 0; }
+    // A read-only document must not change, so it has nothing to undo or redo.
+    bool CanUndo() const { return !ReadOnly() && ::SendMessageA(handle_, EM_CANUNDO, 0, 0) != 0; }
+    bool CanRedo() const { return !ReadOnly() && ::SendMessageA(handle_, EM_CANREDO, 0, 0) != 0; }
     int TextLength() const;
     // The whole text in UTF-16, paragraphs ending in a CR, so that indexes are character positions.
     std::wstring WideText() const;
