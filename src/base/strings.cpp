@@ -34,6 +34,16 @@ std::string ResString(UINT id) {
     return WideToMultiByte(std::wstring(reinterpret_cast<const wchar_t*>(text), static_cast<size_t>(length)));
 }
 
+std::string UpperCaseKey(std::string_view text) {
+    std::string key(text);
+    if (!key.empty()) ::CharUpperBuffA(key.data(), static_cast<DWORD>(key.size()));
+    return key;
+}
+
+CaseInsensitiveSet::CaseInsensitiveSet(const StringList& texts) {
+    for (const auto& text : texts) Insert(text);
+}
+
 namespace {
 
 bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }

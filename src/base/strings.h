@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 namespace zem {
@@ -42,6 +43,24 @@ bool SameTextNoCase(std::string_view a, std::string_view b);
 
 // Position of the first entry equal to `text` without regard to case, or -1.
 int IndexOfNoCase(const StringList& list, std::string_view text);
+
+// The text in upper case as the user's locale maps it: equal keys for texts that differ only
+// in letter case.
+std::string UpperCaseKey(std::string_view text);
+
+// Texts compared without regard to letter case, for duplicate checks that stay linear in the
+// length of a list.
+class CaseInsensitiveSet {
+public:
+    CaseInsensitiveSet() = default;
+    explicit CaseInsensitiveSet(const StringList& texts);
+    // False when an equal text is already held.
+    bool Insert(std::string_view text) { return keys_.insert(UpperCaseKey(text)).second; }
+    bool Contains(std::string_view text) const { return keys_.count(UpperCaseKey(text)) != 0; }
+
+private:
+    std::unordered_set<std::string> keys_;
+};
 
 // Reads an integer in the platform's integer syntax: optional leading blanks and sign,
 // then decimal digits, or hexadecimal after "$", "x", "X", "0x" or "0X".

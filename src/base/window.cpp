@@ -47,6 +47,10 @@ void RunGuarded(const std::function<void()>& action) noexcept {
     }
 }
 
+void RunEachGuarded(std::initializer_list<std::function<void()>> steps) noexcept {
+    for (const auto& step : steps) RunGuarded(step);
+}
+
 bool Window::RegisterClass(const char* className, HICON icon, HBRUSH background, UINT style) {
     WNDCLASSEXA windowClass{};
     windowClass.cbSize = sizeof(windowClass);

@@ -4,6 +4,8 @@
 #include <windows.h>
 
 #include <functional>
+#include <initializer_list>
+#include <optional>
 #include <string>
 
 namespace zem {
@@ -27,6 +29,19 @@ int ScaledPixels(int pixels);
 
 // Runs `action`; an exception it raises is shown in the general error report and stops there.
 void RunGuarded(const std::function<void()>& action) noexcept;
+
+// Runs every step in turn, each guarded on its own: a failing step is reported and the next
+// one still runs.
+void RunEachGuarded(std::initializer_list<std::function<void()>> steps) noexcept;
+
+// The value `read` yields; nothing when it raised an error, which is then reported as
+// RunGuarded reports it.
+template <class Read>
+auto ReadGuarded(Read read) noexcept -> std::optional<decltype(read())> {
+    std::optional<decltype(read())> value;
+    RunGuarded([&] { value = read(); });
+    return value;
+}
 
 // Base of the program's own windows: routes messages to HandleMessage and never lets
 // an exception leave the window procedure.

@@ -1,6 +1,8 @@
 #include "config/app_config.h"
 
+#include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "base/window.h"
 #include "config/recent_files.h"
@@ -130,7 +132,9 @@ bool TTarvelixAppConfig::DontShow(SuppressibleDialog dialog) {
     KeyScope scope(registry_);
     if (!Open(StoreKey::DontShowAgain, true)) return false;
     const char* name = SuppressionValueName(dialog);
-    return registry_.ValueExists(name) && SameTextNoCase(registry_.ReadString(name), "NO");
+    // A value of another type (the shell's own box may store a number there) is not "NO":
+    // the question is asked, and a wrong type never keeps the program from asking.
+    return registry_.ValueExists(name) && registry_.HoldsText(name) && SameTextNoCase(registry_.ReadString(name), "NO");
 }
 
 void TTarvelixAppConfig::SetDontShow(SuppressibleDialog dialog, bool suppressed) {
@@ -144,10 +148,17 @@ void TTarvelixAppConfig::SetDontShow(SuppressibleDialog dialog, bool suppressed)
 }
 
 StringList TTarvelixAppConfig::NumberedNames(const char* prefix) const {
-    StringList names;
+    std::vector<std::pair<int32_t, std::string>> numbered;
     for (auto& name : registry_.ValueNames()) {
-        if (ValueNameNumber(name, prefix) > 0) names.push_back(std::move(name));
+        const int32_t number = ValueNameNumber(name, prefix);
+        if (number > 0) numbered.emplace_back(number, std::move(name));
     }
+    // The registry may list values sorted by name (Item100 before Item11): the number in the
+    // name gives the order. Equal numbers keep the registry's order.
+    std::stable_sort(numbered.begin(), numbered.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    StringList names;
+    for (auto& entry : numbered) names.push_back(std::move(entry.second));
     return names;
 }
 

@@ -83,7 +83,10 @@ void TTarvRecentEditorFileItems::Move(int from, int to) {
 
 int TTarvRecentEditorFileItems::FromStrings(const StringList& names) {
     items_.clear();
-    for (const auto& name : names) AddUniqueFile(name);
+    CaseInsensitiveSet added;
+    for (const auto& name : names) {
+        if (added.Insert(name)) AddFile(name);
+    }
     return Count();
 }
 
@@ -94,15 +97,27 @@ StringList TTarvRecentEditorFileItems::ToStrings() const {
 }
 
 void TTarvRecentEditorFileItems::LoadLineNumbers(TTarvelixAppConfig& config) {
+    std::exception_ptr firstFailure;
     for (int i = 0; i < Count(); ++i) {
-        items_[static_cast<size_t>(i)]->LineNumbers = std::make_unique<TZemIntList>(config.ReadLinesToGoTo(i));
+        TTarvRecentEditorFileItem& item = *items_[static_cast<size_t>(i)];
+        item.LineNumbers.reset();
+        item.StoredNumbersUnread = false;
+        try {
+            item.LineNumbers = std::make_unique<TZemIntList>(config.ReadLinesToGoTo(i));
+        } catch (...) {
+            item.StoredNumbersUnread = true;
+            if (!firstFailure) firstFailure = std::current_exception();
+        }
     }
+    if (firstFailure) std::rethrow_exception(firstFailure);
 }
 
 void TTarvRecentEditorFileItems::SaveLineNumbers(TTarvelixAppConfig& config) const {
     for (int i = 0; i < Count(); ++i) {
+        const TTarvRecentEditorFileItem& item = *items_[static_cast<size_t>(i)];
+        if (item.StoredNumbersUnread && !item.LineNumbers) continue;
         try {
-            config.WriteLinesToGoTo(i, items_[static_cast<size_t>(i)]->LineNumbers.get());
+            config.WriteLinesToGoTo(i, item.LineNumbers.get());
         } catch (const std::exception&) {
             // One item's failure must not keep the others from being written.
         }

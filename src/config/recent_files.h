@@ -22,6 +22,9 @@ public:
     std::string FileName;
     // Absent until the item is given numbers; line numbers only, never the stored count.
     std::unique_ptr<TZemIntList> LineNumbers;
+    // The stored numbers could not be read (a value of the wrong type): they stay in the store
+    // unless the item is given numbers of its own.
+    bool StoredNumbersUnread = false;
 
     // Appends each positive number of `strings` that the list does not hold yet.
     void MergeLineNumbers(const StringList& strings);
@@ -52,6 +55,8 @@ public:
     int FromStrings(const StringList& names);
     StringList ToStrings() const;
 
+    // Reads every item's numbers; an item whose numbers cannot be read gets none, and the first
+    // such failure is raised once all items have been read.
     void LoadLineNumbers(TTarvelixAppConfig& config);
     void SaveLineNumbers(TTarvelixAppConfig& config) const;
 

@@ -51,6 +51,11 @@ StringList RegistryAccessor::ValueNames() const {
     return names;
 }
 
+bool RegistryAccessor::HoldsText(const std::string& name) const {
+    DWORD type = 0, size = 0;
+    return QueryValue(name, type, size) && (type == REG_SZ || type == REG_EXPAND_SZ);
+}
+
 uint32_t RegistryAccessor::DataSize(const std::string& name) const {
     DWORD type = 0, size = 0;
     return QueryValue(name, type, size) ? size : 0;

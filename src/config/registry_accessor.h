@@ -29,6 +29,8 @@ public:
     bool ValueExists(const std::string& name) const;
     // Value names in the order the registry enumerates them; empty without an open key.
     StringList ValueNames() const;
+    // The value exists and holds a string (REG_SZ or REG_EXPAND_SZ).
+    bool HoldsText(const std::string& name) const;
     // The value's size in bytes, 0 when it does not exist.
     uint32_t DataSize(const std::string& name) const;
 

@@ -85,6 +85,7 @@ TEST_F(HelpTest, TheLoadErrorBoxsHelpButtonOpensItsTopic) {
     form_->UseHelpViewer(std::make_unique<ViewerLog>(targets_));
     MessageBoxAnswerer answerer({MessageBoxAnswerer::kAskForHelp, IDOK});
     form_->Show(SW_SHOWNORMAL);  // the start file cannot be loaded
+    PumpMessages();
     ASSERT_TRUE(answerer.Wait());
     PumpMessages();
     EXPECT_EQ(answerer.Caption(), "Error");
