@@ -95,10 +95,9 @@ void TForm1::RefreshEditCommands(HWND control) {
 
 void TForm1::MirrorContextMenu() {
     for (const auto& twin : ContextMenuTwins()) {
+        SetMenuItemEnabled(popupMenu_, twin.contextItem, MenuEnabled(twin.mainItem));
         if (twin.contextItem == RichEditPMReadOnly) {
             SetMenuItemChecked(popupMenu_, twin.contextItem, MenuChecked(twin.mainItem));
-        } else {
-            SetMenuItemEnabled(popupMenu_, twin.contextItem, MenuEnabled(twin.mainItem));
         }
     }
 }

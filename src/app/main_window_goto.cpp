@@ -18,7 +18,8 @@ int TForm1::LineNumberInBox() const {
     return *number;
 }
 
-bool TForm1::IsOutputLineNumber(int number) const { return number >= 1 && number <= OutputLineCount() + 1; }
+// The control's count already holds the empty line after a final line break.
+bool TForm1::IsOutputLineNumber(int number) const { return number >= 1 && number <= OutputLineCount(); }
 
 std::string TForm1::OutputLineText(int index) const {
     const auto start = ::SendMessageA(memo_, EM_LINEINDEX, static_cast<WPARAM>(index), 0);

@@ -36,12 +36,13 @@ void TForm1::SelectBasePath() {
     const std::string path = BrowseForFileOrFolder(Handle(), ResString(IDS_BASE_PATH_INSTRUCTION), kBrowseBaseFolder);
     if (path.empty()) return;
     UserBasePath = path;
+    storeRead_.basePath = true;  // chosen by the user: written back even over an unreadable value
     ShowUserBasePath();
 }
 
 void TForm1::ShowUserBasePath() {
     currentBasePathItem_.SetVisible(true);
-    SetMenuItemCaption(mainMenu_, MMCurrentBasePath, CompactPath(UserBasePath));
+    SetMenuItemCaption(mainMenu_, MMCurrentBasePath, MenuText(CompactPath(UserBasePath)));
     SetMenuEnabled(MMCurrentBasePath, true);
     CheckRadioItem(mainMenu_, MMCurrentBasePath);
     SetMenuEnabled(MMResetBasePath, true);

@@ -57,9 +57,22 @@ std::string MenuItemCaption(HMENU menu, UINT id) {
 void SetMenuItemCaption(HMENU menu, UINT id, const std::string& caption) {
     MENUITEMINFOA info{};
     info.cbSize = sizeof(info);
-    info.fMask = MIIM_STRING;
+    info.fMask = MIIM_FTYPE;
+    if (!::GetMenuItemInfoA(menu, id, FALSE, &info)) return;
+    // An item defined without a text loads as a separator; with a caption it is a text item.
+    info.fType &= ~static_cast<UINT>(MFT_SEPARATOR);
+    info.fMask = MIIM_FTYPE | MIIM_STRING;
     info.dwTypeData = const_cast<char*>(caption.c_str());
     ::SetMenuItemInfoA(menu, id, FALSE, &info);
+}
+
+std::string MenuText(const std::string& text) {
+    std::string result;
+    for (char c : text) {
+        if (c == '&') result += '&';
+        result += c;
+    }
+    return result;
 }
 
 HMENU MenuOwningItem(HMENU menu, UINT id) {

@@ -12,7 +12,11 @@ void SetMenuItemEnabled(HMENU menu, UINT id, bool enabled);
 bool MenuItemChecked(HMENU menu, UINT id);
 void SetMenuItemChecked(HMENU menu, UINT id, bool checked);
 std::string MenuItemCaption(HMENU menu, UINT id);
+// Sets the caption; an item that loaded as a separator (defined without a text) becomes a
+// text item.
 void SetMenuItemCaption(HMENU menu, UINT id, const std::string& caption);
+// The text as a menu caption shows it: "&" doubled.
+std::string MenuText(const std::string& text);
 
 // The submenu that holds the item `id` (searching all levels), or nullptr.
 HMENU MenuOwningItem(HMENU menu, UINT id);

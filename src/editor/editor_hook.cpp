@@ -25,6 +25,15 @@ private:
     HDROP drop_;
 };
 
+// The control undoes and redoes even while read-only; a read-only document must not change.
+bool IsUndoRequest(UINT message, WPARAM wParam) {
+    if (message == EM_UNDO || message == WM_UNDO || message == EM_REDO) return true;
+    if (message == WM_SYSKEYDOWN && wParam == VK_BACK) return true;  // Alt+Backspace
+    return message == WM_KEYDOWN && ::GetKeyState(VK_CONTROL) < 0 && (wParam == 'Z' || wParam == 'Y');
+}
+
+bool IsReadOnly(HWND editor) { return (::GetWindowLongA(editor, GWL_STYLE) & ES_READONLY) != 0; }
+
 bool IsScrollMessage(UINT message) {
     return message == WM_VSCROLL || message == WM_HSCROLL || message == WM_MOUSEWHEEL;
 }
@@ -72,6 +81,7 @@ LRESULT CALLBACK EditorHook::HookProc(HWND window, UINT message, WPARAM wParam, 
         hook->OnDropFiles(reinterpret_cast<HDROP>(wParam));
         return 0;
     }
+    if (IsUndoRequest(message, wParam) && IsReadOnly(window)) return 0;
     const LRESULT result = ::DefSubclassProc(window, message, wParam, lParam);
     if (IsScrollMessage(message) && hook->events_.onScroll) RunGuarded([hook] { hook->events_.onScroll(); });
     return result;

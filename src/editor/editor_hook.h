@@ -1,5 +1,5 @@
-// The hook on the output editor's window procedure: files dropped from the shell, and
-// scrolling that a shown balloon must follow.
+// The hook on the output editor's window procedure: files dropped from the shell, scrolling
+// that a shown balloon must follow, and no undo or redo while the document is read-only.
 #pragma once
 
 #include <windows.h>

@@ -52,6 +52,50 @@ TEST_F(MainWindowTest, ReadOnlyDisablesTheWritingCommandsAndClearsTheFilesAttrib
     EXPECT_EQ(::GetFileAttributesA(file.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
 }
 
+TEST_F(MainWindowTest, AReadOnlyDocumentCannotBeUndoneOrRedone) {
+    TForm1& form = Start();
+    const HWND memo = form.Memo1().Handle();
+    ::SetFocus(memo);
+    ::SendMessageA(memo, EM_SETSEL, -1, -1);
+    ::SendMessageA(memo, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("typed"));
+    PumpMessages();
+    const std::string text = WindowText(memo);
+    ASSERT_TRUE(form.MenuEnabled(MMEditUndo));
+
+    ToggleReadOnly(form);
+    EXPECT_FALSE(form.MenuEnabled(MMEditUndo));
+    EXPECT_FALSE(form.MenuEnabled(MMEditRedo));
+    EXPECT_FALSE(MenuItemEnabled(form.RichEditPopupMenu(), RichEditPMUndo));
+    Click(form, MMEditUndo);
+    ::SendMessageA(memo, EM_UNDO, 0, 0);
+    ::SendMessageA(memo, WM_UNDO, 0, 0);
+    // Ctrl+Z typed into the editor itself.
+    BYTE keys[256] = {};
+    ::GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    ::SetKeyboardState(keys);
+    ::SendMessageA(memo, WM_KEYDOWN, 'Z', 0);
+    keys[VK_CONTROL] = 0;
+    ::SetKeyboardState(keys);
+    PumpMessages();
+    EXPECT_EQ(WindowText(memo), text);
+
+    ToggleReadOnly(form);  // editable again: the change can be undone
+    ::SendMessageA(memo, EM_UNDO, 0, 0);
+    EXPECT_NE(WindowText(memo), text);
+}
+
+TEST_F(MainWindowTest, TheContextMenusReadOnlyItemIsLive) {
+    TForm1& form = Start();
+    ::SetFocus(form.Memo1().Handle());
+    PumpMessages();
+    EXPECT_TRUE(MenuItemEnabled(form.RichEditPopupMenu(), RichEditPMReadOnly));
+    Click(form, RichEditPMReadOnly);
+    EXPECT_TRUE(form.Memo1().ReadOnly());
+    EXPECT_TRUE(MenuItemChecked(form.RichEditPopupMenu(), RichEditPMReadOnly));
+    EXPECT_TRUE(MenuItemEnabled(form.RichEditPopupMenu(), RichEditPMReadOnly));
+}
+
 TEST_F(MainWindowTest, AVanishedFileDoesNotKeepTheDocumentReadOnly) {
     TempFolder temp;
     TForm1& form = Start();

@@ -97,6 +97,24 @@ TEST_F(FindTest, GoToOpensFirstThenSelectsTheLine) {
     EXPECT_FALSE(::IsWindowVisible(form.GoToPanel1()));
 }
 
+TEST_F(FindTest, GoToAcceptsNoLineBeyondTheLast) {
+    store_.SetTipGoToInvalidLineNum(false);
+    TForm1& form = StartWith("one\r\ntwo\r\nthree");
+    Click(form, MMEditGoTo);
+    Type(form, form.LineNumComboBox1(), IDC_LINENUMCOMBOBOX1, "3");
+    EXPECT_EQ(form.LineTextHint(), "three");
+    Type(form, form.LineNumComboBox1(), IDC_LINENUMCOMBOBOX1, "4");
+    EXPECT_EQ(form.LineTextHint(), "Invalid Line Number");
+    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(form.GoToPanel1(), IDC_GOTOLINETNUMBUTTON1)));
+
+    // After a final line break the empty line that follows is a line of its own.
+    ::SetWindowTextA(form.Memo1().Handle(), "one\r\ntwo\r\n");
+    Type(form, form.LineNumComboBox1(), IDC_LINENUMCOMBOBOX1, "3");
+    EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(form.GoToPanel1(), IDC_GOTOLINETNUMBUTTON1)));
+    Type(form, form.LineNumComboBox1(), IDC_LINENUMCOMBOBOX1, "4");
+    EXPECT_EQ(form.LineTextHint(), "Invalid Line Number");
+}
+
 TEST_F(FindTest, AnElevenDigitLineNumberIsReportedNotFollowed) {
     TForm1& form = StartWith("only line");
     Click(form, MMEditGoTo);
