@@ -1,17 +1,3 @@
-# Cross-compiling for 32-bit Windows with Debian's mingw-w64 (posix thread model).
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
-
-set(CMAKE_C_COMPILER   /usr/bin/i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER /usr/bin/i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER  /usr/bin/i686-w64-mingw32-windres)
-set(CMAKE_AR           /usr/bin/i686-w64-mingw32-gcc-ar-posix CACHE FILEPATH "")
-set(CMAKE_RANLIB       /usr/bin/i686-w64-mingw32-gcc-ranlib-posix CACHE FILEPATH "")
-
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-
-# Test executables run under Wine.
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh)
+# The program: a 32-bit Windows program.
+set(ZEM_MINGW_ARCH i686)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw.cmake)

@@ -5,12 +5,6 @@
 namespace zem::test {
 namespace {
 
-void Type(TForm1& form, const ComboBox& box, int id, const std::string& text) {
-    box.SetText(text);
-    ::SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(id, CBN_EDITCHANGE), reinterpret_cast<LPARAM>(box.Handle()));
-    PumpMessages();
-}
-
 std::string Selected(TForm1& form) { return WideToMultiByte(form.Memo1().SelectedWideText()); }
 
 class FindTest : public MainWindowTest {

@@ -6,12 +6,6 @@
 namespace zem::test {
 namespace {
 
-void Type(TForm1& form, const ComboBox& box, int id, const std::string& text) {
-    box.SetText(text);
-    ::SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(id, CBN_EDITCHANGE), reinterpret_cast<LPARAM>(box.Handle()));
-    PumpMessages();
-}
-
 // Long texts are compared without printing them.
 ::testing::AssertionResult Same(const StringList& actual, const StringList& expected) {
     if (actual == expected) return ::testing::AssertionSuccess();

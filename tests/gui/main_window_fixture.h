@@ -16,6 +16,13 @@ inline void Click(TForm1& form, UINT id) {
     PumpMessages();
 }
 
+// Puts `text` into a combo box as typing does, and lets the window answer the change.
+inline void Type(TForm1& form, const ComboBox& box, int id, const std::string& text) {
+    box.SetText(text);
+    ::SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(id, CBN_EDITCHANGE), reinterpret_cast<LPARAM>(box.Handle()));
+    PumpMessages();
+}
+
 class MainWindowTest : public ::testing::Test {
 protected:
     // OLE as the program's entry point sets it up: drag and drop need it.
