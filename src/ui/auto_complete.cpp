@@ -1,50 +1,62 @@
 #include "ui/auto_complete.h"
 
-#include <shlobj.h>
 #include <shlguid.h>
+#include <shlobj.h>
 
 #include "base/unique.h"
+#include "ui/folder_entry_list.h"
 
 namespace zem {
 namespace {
 
 using Microsoft::WRL::ComPtr;
 
-// The list's options interface; the headers give it no compiler-known identifier.
-constexpr IID kIID_IACList2 = {0x470141A0, 0x5186, 0x11D2, {0xBB, 0xB6, 0x00, 0x60, 0x97, 0x7B, 0x46, 0x4C}};
-
 uint32_t AsCode(HRESULT result) { return static_cast<uint32_t>(result); }
+
+// The shell's folder-based list, rooted at a special folder.
+HRESULT CreateRootedShellList(HWND edit, int rootFolder, ComPtr<IUnknown>& list) {
+    HRESULT result = ::CoCreateInstance(CLSID_ACListISF, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
+                                        reinterpret_cast<void**>(list.GetAddressOf()));
+    if (FAILED(result)) return result;
+    PIDLIST_ABSOLUTE root = nullptr;
+    result = ::SHGetSpecialFolderLocation(edit, rootFolder, &root);
+    const UniquePidl rootList(root);
+    if (FAILED(result)) return result;
+    ComPtr<IPersistFolder> folder;
+    result = list.As(&folder);
+    return SUCCEEDED(result) ? folder->Initialize(rootList.Get()) : result;
+}
 
 }  // namespace
 
 uint32_t PathAutoComplete::AttachAutoComplete(HWND edit, DWORD listOptions, DWORD autoCompleteOptions, int rootFolder) {
     if (autoComplete_ || sourceList_) return ErrAutoCompleteExists;
     HRESULT result = ::CoCreateInstance(CLSID_AutoComplete, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&autoComplete_));
-    if (SUCCEEDED(result)) {
-        result = ::CoCreateInstance(CLSID_ACListISF, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
-                                    reinterpret_cast<void**>(sourceList_.GetAddressOf()));
-    }
-    if (FAILED(result)) return AsCode(result);
-    PIDLIST_ABSOLUTE root = nullptr;
-    result = ::SHGetSpecialFolderLocation(edit, rootFolder, &root);
-    const UniquePidl rootList(root);
-    if (FAILED(result)) return AsCode(result);
-    ComPtr<IPersistFolder> folder;
-    result = sourceList_.As(&folder);
-    if (SUCCEEDED(result)) result = folder->Initialize(rootList.Get());
-    if (FAILED(result)) return AsCode(result);
-    ComPtr<IACList2> listSettings;
-    result = sourceList_->QueryInterface(kIID_IACList2, reinterpret_cast<void**>(listSettings.GetAddressOf()));
-    if (SUCCEEDED(result)) result = listSettings->SetOptions(listOptions);
-    ComPtr<IAutoComplete2> settings;
-    if (SUCCEEDED(result)) result = autoComplete_.As(&settings);
-    if (SUCCEEDED(result)) result = settings->SetOptions(autoCompleteOptions);
+    if (SUCCEEDED(result)) result = CreateSourceList(edit, rootFolder);
+    if (SUCCEEDED(result)) result = SetOptions(listOptions, autoCompleteOptions);
     if (FAILED(result)) return AsCode(result);
     if (!::IsWindow(edit)) return ErrInvalidEditHandle;
     result = autoComplete_->Init(edit, sourceList_.Get(), nullptr, nullptr);
     if (FAILED(result)) return AsCode(result);
     ready_ = true;
     return 0;
+}
+
+// Where the shell's list cannot be made or rooted, the program's own list of the folder
+// being typed takes its place, so that completion works on every system.
+HRESULT PathAutoComplete::CreateSourceList(HWND edit, int rootFolder) {
+    if (SUCCEEDED(CreateRootedShellList(edit, rootFolder, sourceList_))) return S_OK;
+    sourceList_.Reset();
+    return CreateFolderEntryList(IID_IUnknown, reinterpret_cast<void**>(sourceList_.GetAddressOf()));
+}
+
+HRESULT PathAutoComplete::SetOptions(DWORD listOptions, DWORD autoCompleteOptions) const {
+    ComPtr<IACList2> listSettings;
+    HRESULT result = sourceList_->QueryInterface(IID_IACList2, reinterpret_cast<void**>(listSettings.GetAddressOf()));
+    if (SUCCEEDED(result)) result = listSettings->SetOptions(listOptions);
+    ComPtr<IAutoComplete2> settings;
+    if (SUCCEEDED(result)) result = autoComplete_.As(&settings);
+    return SUCCEEDED(result) ? settings->SetOptions(autoCompleteOptions) : result;
 }
 
 bool PathAutoComplete::Enable(bool enabled) {

@@ -1,4 +1,5 @@
-// The shell's auto-complete on an edit field, with the folder-based list of file-system names.
+// The shell's auto-complete on an edit field, with the folder-based list of file-system names,
+// or where that list cannot be rooted, the program's own list of the folder being typed.
 #pragma once
 
 #include <windows.h>
@@ -22,8 +23,10 @@ inline constexpr int kDrivesFolder = 0x11;
 
 class PathAutoComplete {
 public:
-    // Creates the objects, roots the list at a special folder and attaches both to `edit`.
-    // Any failing step ends with its code; the objects made so far are kept.
+    // Creates the objects, roots the list at a special folder and attaches both to `edit`. A
+    // list that cannot be made or rooted is replaced by the program's own (see
+    // ui/folder_entry_list.h). Any other failing step ends with its code; the objects made so
+    // far are kept.
     uint32_t AttachAutoComplete(HWND edit, DWORD listOptions, DWORD autoCompleteOptions, int rootFolder);
     // Switches a working auto-complete on or off; false when there is none to switch.
     bool Enable(bool enabled);
@@ -37,6 +40,9 @@ public:
     void Release();
 
 private:
+    HRESULT CreateSourceList(HWND edit, int rootFolder);
+    HRESULT SetOptions(DWORD listOptions, DWORD autoCompleteOptions) const;
+
     Microsoft::WRL::ComPtr<IAutoComplete> autoComplete_;
     Microsoft::WRL::ComPtr<IUnknown> sourceList_;
     bool ready_ = false;
