@@ -26,6 +26,15 @@ std::string LocalNumber(const std::string& plain, UINT decimals) {
     return buffer;
 }
 
+// The copy the process uses when it has one loaded: for comctl32 that is the version its
+// manifest chose, while the file in the system folder is the old one. Otherwise the system
+// folder's copy. Either is held until the version is read.
+UniqueHModule LibraryInUse(const char* library) {
+    UniqueHModule loaded;
+    if (::GetModuleHandleExA(0, library, loaded.Put())) return loaded;
+    return LoadSystemLibrary(library);
+}
+
 }  // namespace
 
 bool TZemVersionInfo::Load() {
@@ -87,9 +96,10 @@ std::string LibraryVersionText(DWORD major, DWORD minor, DWORD build, DWORD fix,
     return Format("%lu.%lu%s %lu", major, minor, ", Build", build);
 }
 
-std::string LibraryVersion(const char* library) {
-    const UniqueHModule module = LoadSystemLibrary(library);
-    const auto getVersion = LookUp<DLLGETVERSIONPROC>(module.Get(), "DllGetVersion");
+std::string LibraryVersion(const char* library) { return ModuleVersion(LibraryInUse(library).Get()); }
+
+std::string ModuleVersion(HMODULE module) {
+    const auto getVersion = LookUp<DLLGETVERSIONPROC>(module, "DllGetVersion");
     if (!getVersion) return {};
     DLLVERSIONINFO2 info{};
     info.info1.cbSize = sizeof(info);

@@ -49,8 +49,11 @@ private:
 // record was available.
 std::string LibraryVersionText(DWORD major, DWORD minor, DWORD build, DWORD fix, bool extended);
 
-// The version a system library reports through its "DllGetVersion"; empty when it cannot say.
+// The version a system library reports through its "DllGetVersion", asked of the copy the
+// process has loaded if any (the manifest's choice); empty when it cannot say.
 std::string LibraryVersion(const char* library);
+// The same for a module already loaded; empty for null.
+std::string ModuleVersion(HMODULE module);
 
 // "1,234.56 KB (1,264,189 Byte)": KB below 1 MiB, MB below 1 GiB, else GB, in the user's
 // number format.

@@ -1,4 +1,8 @@
 // The version reader against the program's own version record, library versions and sizes.
+#include <windows.h>
+#include <commctrl.h>
+#include <shlwapi.h>
+
 #include <gtest/gtest.h>
 
 #include "info/version_info.h"
@@ -36,6 +40,22 @@ TEST(LibraryVersionText, BuildAndServicePack) {
     EXPECT_EQ(LibraryVersionText(5, 0, 2195, 3, false), "5.0, Build 2195");
     EXPECT_EQ(LibraryVersion("comctl32.dll").rfind(", Build ") != std::string::npos, true);
     EXPECT_EQ(LibraryVersion("kernel32.dll"), "");  // it has no version function
+}
+
+// The common controls reported are the ones the process uses: the copy the manifest chose from
+// the side-by-side store (version 6 on Windows), not the older file in the system folder that a
+// load by full path gives (5.8x on Windows; Wine's copies both say 5.81).
+TEST(LibraryVersion, IsAskedOfTheCommonControlsInUse) {
+    INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_STANDARD_CLASSES};
+    ASSERT_TRUE(::InitCommonControlsEx(&classes));
+    const HMODULE inUse = ::GetModuleHandleA("comctl32.dll");
+    ASSERT_NE(inUse, nullptr);
+    char path[MAX_PATH] = {};
+    ::GetModuleFileNameA(inUse, path, MAX_PATH);
+    EXPECT_NE(::StrStrIA(path, "\\winsxs\\"), nullptr) << path << ": the test carries the program's manifest";
+    const std::string inUseVersion = ModuleVersion(inUse);
+    EXPECT_EQ(inUseVersion.rfind(", Build ") != std::string::npos, true) << inUseVersion;
+    EXPECT_EQ(LibraryVersion("comctl32.dll"), inUseVersion);
 }
 
 TEST(SizeText, UnitsByMagnitudeWithTheByteCount) {
