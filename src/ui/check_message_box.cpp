@@ -52,10 +52,6 @@ constexpr int kButtonPadding = 8;
 constexpr int kCheckHeight = 10;
 constexpr int kCheckGap = 4;
 
-// How the text's static control draws it: words too long for a line are broken, as in the
-// system's box.
-constexpr UINT kTextFormat = DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX | DT_EDITCONTROL;
-
 // Pixels per dialog unit of a font, as the dialog manager computes them.
 struct DialogUnits {
     int baseX;
@@ -87,6 +83,22 @@ public:
 private:
     WindowFontDc dc_;
 };
+
+// How a left-aligned static control of `style` draws its text, the flags derived as the control
+// derives them: words too long for a line are broken, as in the system's box.
+UINT StaticTextFormat(LONG style) {
+    UINT format = DT_LEFT | DT_EXPANDTABS | DT_WORDBREAK;
+    if (style & SS_NOPREFIX) format |= DT_NOPREFIX;
+    if (style & SS_EDITCONTROL) format |= DT_EDITCONTROL;
+    return format;
+}
+
+// The size a control needs for `text`, measured in its own device context with the font it
+// draws with: the measure is the control's, whatever font the dialog meant it to have.
+SIZE ControlTextSize(HWND control, const std::string& text, UINT format, int maxWidth) {
+    const MeasuringDc dc(control, reinterpret_cast<HFONT>(::SendMessageA(control, WM_GETFONT, 0, 0)));
+    return dc.Measure(text, format, maxWidth);
+}
 
 // A dialog template with no controls: the box adds its controls itself, sized to the text.
 struct alignas(4) EmptyTemplate {
@@ -242,12 +254,15 @@ SIZE CheckMessageBox::Layout(const RECT& work) {
     }
     // Long lines wrap at three quarters of the work area, as in the system's box.
     const int maxTextWidth = std::max(units.X(100), static_cast<int>(work.right - work.left) * 3 / 4 - x - marginX);
-    const SIZE text = dc.Measure(text_, kTextFormat, maxTextWidth);
+    const HWND textControl = ::GetDlgItem(hwnd_, IDC_CHECKBOX_TEXT);
+    const SIZE text =
+        ControlTextSize(textControl, text_, StaticTextFormat(::GetWindowLongA(textControl, GWL_STYLE)), maxTextWidth);
     const int textY = marginY + std::max(0, static_cast<int>(iconSize - text.cy) / 2);
     Move(IDC_CHECKBOX_TEXT, x, textY, text.cx, text.cy);
 
     int y = std::max(textY + static_cast<int>(text.cy), marginY + iconSize) + units.Y(kGap);
-    const SIZE check = dc.Measure(ResString(IDS_CHECKBOX_DONTSHOW), DT_SINGLELINE, INT_MAX / 2);
+    const SIZE check = ControlTextSize(::GetDlgItem(hwnd_, IDC_CHECKBOX_DONTSHOW), ResString(IDS_CHECKBOX_DONTSHOW),
+                                       DT_SINGLELINE, INT_MAX / 2);
     const int checkWidth = ::GetSystemMetrics(SM_CXMENUCHECK) + units.X(kCheckGap) + check.cx;
     const int checkHeight = std::max(units.Y(kCheckHeight), static_cast<int>(check.cy));
     Move(IDC_CHECKBOX_DONTSHOW, x, y, checkWidth, checkHeight);

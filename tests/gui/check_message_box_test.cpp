@@ -11,9 +11,11 @@
 #include <string>
 #include <thread>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "base/unique.h"
+#include "base/window_dc.h"
 #include "config/suppressible_dialogs.h"
 #include "resource.h"
 #include "test_support.h"
@@ -242,18 +244,38 @@ bool Inside(const RECT& inner, const RECT& outer) {
            inner.bottom <= outer.bottom;
 }
 
+// The control's own device context with the font it draws with.
+class ControlFontDc : public WindowFontDc {
+public:
+    explicit ControlFontDc(HWND control)
+        : WindowFontDc(control, reinterpret_cast<HGDIOBJ>(::SendMessageA(control, WM_GETFONT, 0, 0))) {}
+};
+
 // The height the text needs at the width of its control, in the control's font.
 int NeededHeight(HWND box, const std::string& text) {
     HWND control = ::GetDlgItem(box, IDC_CHECKBOX_TEXT);
     RECT bounds = RectOf(box, IDC_CHECKBOX_TEXT);
     bounds = {0, 0, bounds.right - bounds.left, 0};
-    HDC dc = ::GetDC(control);
-    HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageA(control, WM_GETFONT, 0, 0)));
-    ::DrawTextA(dc, text.c_str(), -1, &bounds,
+    const ControlFontDc dc(control);
+    ::DrawTextA(dc.Get(), text.c_str(), -1, &bounds,
                 DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX | DT_EDITCONTROL);
-    ::SelectObject(dc, old);
-    ::ReleaseDC(control, dc);
     return bounds.bottom;
+}
+
+// The text's widest line and its width in the control's font.
+std::pair<std::string, int> WidestLine(HWND box, const std::string& text) {
+    const ControlFontDc dc(::GetDlgItem(box, IDC_CHECKBOX_TEXT));
+    std::pair<std::string, int> widest{{}, -1};
+    size_t start = 0;
+    while (start <= text.size()) {
+        const size_t end = std::min(text.find("\r\n", start), text.size());
+        const std::string line = text.substr(start, end - start);
+        SIZE size{};
+        ::GetTextExtentPoint32A(dc.Get(), line.c_str(), static_cast<int>(line.size()), &size);
+        if (size.cx > widest.second) widest = {line, size.cx};
+        start = end + 2;
+    }
+    return widest;
 }
 
 // Text, check box and buttons stacked inside the client area with even margins; text not cut.
@@ -293,6 +315,22 @@ TEST(CheckMessageBoxTest, IsSizedToItsText) {
     EXPECT_LE(wrapped.textRect.right - wrapped.textRect.left, (work.right - work.left) * 3 / 4);
     EXPECT_GT(wrapped.textRect.bottom - wrapped.textRect.top, small.textRect.bottom - small.textRect.top);
     EXPECT_TRUE(Inside(wrapped.window, work));
+}
+
+// The box is as wide as its text in the font the text is drawn with: no line loses its end.
+TEST(CheckMessageBoxTest, TheWidestLineKeepsItsLastCharacter) {
+    const std::string text = SaveQuestionBody(SuppressibleDialog::CloseApp, true);
+    CheckMessageBoxAnswer answer;
+    std::pair<std::string, int> widest;
+    RECT client{};
+    ShowBox(MB_YESNOCANCEL | MB_ICONQUESTION, [&](HWND box) {
+        widest = WidestLine(box, text);
+        ::GetClientRect(::GetDlgItem(box, IDC_CHECKBOX_TEXT), &client);
+        PressKey(box, VK_RETURN);
+    }, answer, text);
+    EXPECT_EQ(widest.first,
+              "To suppress this dialog when the application is closed in future, check the check box below.");
+    EXPECT_GE(client.right, widest.second);
 }
 
 TEST(CheckMessageBoxTest, IsModalOverItsOwnerAndCentredOnIt) {
