@@ -114,19 +114,7 @@ void TForm1::RenewEditorForLargeText() {
     // The control empties a long text in time quadratic in its length, but destroys it at once.
     constexpr int kLongText = 2000;
     if (Output().LineCount() < kLongText) return;
-    const uint32_t zoom = Memo1().Zoom();
-    const bool readOnly = Memo1().ReadOnly();
-    const bool focused = ::GetFocus() == memo_;
-    balloon_.reset();
-    editorHook_.Detach();
-    ::DestroyWindow(memo_);
-    CreateMemo();
-    output_.Attach(memo_);
-    AttachEditorExtensions();
-    Memo1().SetZoom(zoom);
-    Memo1().SetReadOnly(readOnly);
-    LayoutControls();
-    if (focused) ::SetFocus(memo_);
+    AdoptEditor(CreateSuccessorEditor(Memo1().ReadOnly()));
 }
 
 void TForm1::RestoreBasePathMenu() {

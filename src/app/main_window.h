@@ -208,6 +208,13 @@ private:
     void AttachEditorExtensions();
     // Replaces an editor holding a long text by a new, empty one with the same settings.
     void RenewEditorForLargeText();
+
+    // Replacing the editor. A new control takes a text while hidden at the shown one's place;
+    // only when the text is in do the hook, the OLE callback, the report output, focus and
+    // layout move to it, so that a failed load leaves the shown editor as it was.
+    HWND CreateEditorControl(DWORD visibility);
+    HWND CreateSuccessorEditor(bool readOnly);
+    void AdoptEditor(HWND editor);
     void LayoutControls();
     HWND CreateChild(HWND parent, const char* className, const std::string& text, DWORD style, int id,
                      DWORD exStyle = 0);

@@ -66,19 +66,7 @@ HWND TForm1::CreateChild(HWND parent, const char* className, const std::string& 
 }
 
 // The output editor: a rich-edit control in plain-text mode, in the tab order after the path panel.
-void TForm1::CreateMemo() {
-    memo_ = CreateChild(Handle(), RICHEDIT_CLASSA, "",
-                        WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_NOHIDESEL |
-                            ES_WANTRETURN | ES_SAVESEL,
-                        IDC_MEMO1, WS_EX_CLIENTEDGE);
-    ::SetWindowPos(memo_, panel_, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    // Plain-text mode can only be chosen while the control has neither text nor undo history.
-    ::SendMessageA(memo_, EM_EMPTYUNDOBUFFER, 0, 0);
-    ::SendMessageA(memo_, EM_SETTEXTMODE, TM_PLAINTEXT | TM_MULTILEVELUNDO | TM_MULTICODEPAGE, 0);
-    ::SendMessageA(memo_, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
-    ::SendMessageA(memo_, WM_SETFONT, reinterpret_cast<WPARAM>(memoFont_.Get()), FALSE);
-    ::SendMessageA(memo_, EM_SETEVENTMASK, 0, ENM_CHANGE | ENM_SELCHANGE);
-}
+void TForm1::CreateMemo() { memo_ = CreateEditorControl(WS_VISIBLE); }
 
 void TForm1::CreateControls() {
     INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};

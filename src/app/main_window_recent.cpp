@@ -11,25 +11,19 @@ namespace zem {
 
 namespace {
 
-// A menu caption shows "&" only when it is doubled.
-std::string MenuText(const std::string& text) {
-    std::string result;
-    for (char c : text) {
-        if (c == '&') result += '&';
-        result += c;
-    }
-    return result;
-}
+void DestroyWindowHandle(HWND window) noexcept { ::DestroyWindow(window); }
+using UniqueWindow = Unique<HandleTraits<HWND, nullptr, DestroyWindowHandle>>;
 
 }  // namespace
 
 uint32_t TForm1::LoadDocumentFile(const std::string& path, bool readOnly) {
     const FileProbe probe = ProbeDocumentFile(path);
     if (probe.error != 0) return probe.error;
-    RenewEditorForLargeText();
-    if (readOnly) Memo1().SetReadOnly(true);
-    const uint32_t error = StreamFileIntoEditor(memo_, path, probe.unicode ? TextFormat::Utf16 : TextFormat::Ansi);
-    if (error != 0) return error;
+    // Until the whole text is in, the shown editor keeps its document, undo and settings.
+    UniqueWindow editor(CreateSuccessorEditor(readOnly));
+    const TextFormat format = probe.unicode ? TextFormat::Utf16 : TextFormat::Ansi;
+    if (const uint32_t error = StreamFileIntoEditor(editor.Get(), path, format); error != 0) return error;
+    AdoptEditor(editor.Release());
     SetDocumentFileName(path);
     IsUnicodeFile = probe.unicode;
     Memo1().SetModified(false);

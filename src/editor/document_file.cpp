@@ -6,6 +6,7 @@
 #include <exception>
 
 #include "base/app_error.h"
+#include "base/controls.h"
 #include "base/status_codes.h"
 #include "base/strings.h"
 #include "base/unique.h"
@@ -17,20 +18,106 @@ namespace {
 
 constexpr DWORD kReadChunk = 64 * 1024;
 constexpr uint64_t kLargestFile = 0x80000000ull;
-// The control needs several KB of address space per line; loading stops while this much is left.
-constexpr DWORDLONG kAddressSpaceMargin = 160ull << 20;
+// Room kept free for everything but the control's text: at least this, or a quarter of the room.
+constexpr uint64_t kLeastMargin = 256ull << 20;
+// Free blocks smaller than this are left to small allocations: the heap grows in larger ones.
+constexpr SIZE_T kUsableFreeBlock = 1 << 20;
+// How often, in characters streamed, the room still free is looked at while a text goes in.
+constexpr uint64_t kRoomCheckInterval = 8ull << 20;
+// Characters that measure a font's width for ordinary text: letters, digits and path marks.
+constexpr char kWidthSample[] = "abcdefghijklmnopqrstuvwxyz ABCDEFGHIJKLMNOPQRSTUVWXYZ 0123456789 :\\.";
+constexpr uint32_t kFewestCharsPerRow = 8;
 
-bool AddressSpaceRunningOut() {
+// The free address space in blocks the heap can grow into. Wine's GlobalMemoryStatusEx answers
+// the working set for the used part, far below what the heap has reserved, so the address
+// space is walked instead.
+uint64_t FreeAddressSpace() {
+    SYSTEM_INFO system{};
+    ::GetSystemInfo(&system);
+    uint64_t free = 0;
+    auto* address = static_cast<const char*>(system.lpMinimumApplicationAddress);
+    MEMORY_BASIC_INFORMATION region{};
+    while (address < system.lpMaximumApplicationAddress && ::VirtualQuery(address, &region, sizeof(region))) {
+        if (region.State == MEM_FREE && region.RegionSize >= kUsableFreeBlock) free += region.RegionSize;
+        const auto* next = static_cast<const char*>(region.BaseAddress) + region.RegionSize;
+        if (next <= address) break;  // the top of the address space
+        address = next;
+    }
+    return free;
+}
+
+// The free address space, or the memory the system can still commit if that is less.
+uint64_t LoadRoom() {
+    uint64_t room = FreeAddressSpace();
     MEMORYSTATUSEX status{};
     status.dwLength = sizeof(status);
-    return ::GlobalMemoryStatusEx(&status) && status.ullAvailVirtual < kAddressSpaceMargin;
+    if (::GlobalMemoryStatusEx(&status)) room = std::min<uint64_t>(room, status.ullAvailPageFile);
+    return room;
 }
+
+// Stops a load while there is still room: a file whose first chunk, projected over its size,
+// costs more than the budget is refused before streaming, and the stream ends as soon as the
+// text streamed so far costs more, or the room actually left falls below the least margin.
+class LoadGuard {
+public:
+    LoadGuard(uint32_t charsPerRow, uint64_t budget)
+        : shape_(charsPerRow), charsPerRow_(charsPerRow), budget_(budget) {}
+
+    // `sample`: the text of the first `sampleBytes` of a file of `fileBytes`.
+    bool SampleFits(const std::string& sample, uint64_t sampleBytes, uint64_t fileBytes) const {
+        TextShape shape(charsPerRow_);
+        shape.Add(sample.data(), sample.size());
+        const uint64_t projected = sampleBytes == 0 ? 0 : shape.Cost() * std::max(fileBytes, sampleBytes) / sampleBytes;
+        return projected <= budget_;
+    }
+
+    // Counts a chunk about to go in; 0, or ErrFileTooLarge when it must not.
+    uint32_t Admit(const BYTE* chunk, LONG size) {
+        shape_.Add(reinterpret_cast<const char*>(chunk), static_cast<size_t>(size));
+        if (shape_.Cost() > budget_) return ErrFileTooLarge;
+        if (shape_.Chars() < nextRoomCheck_) return 0;
+        nextRoomCheck_ = shape_.Chars() + kRoomCheckInterval;
+        return LoadRoom() < kLeastMargin ? ErrFileTooLarge : 0;
+    }
+
+private:
+    TextShape shape_;
+    uint32_t charsPerRow_;
+    uint64_t budget_;
+    uint64_t nextRoomCheck_ = kRoomCheckInterval;
+};
+
+// Suspends a visible control's painting for the scope and repaints it once at the end. Turning
+// painting back on also shows a window, so a hidden control is left alone and stays hidden.
+class VisibleRedrawSuspended {
+public:
+    explicit VisibleRedrawSuspended(HWND window)
+        : window_(window), visible_((::GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE) != 0) {
+        if (visible_) ::SendMessageA(window_, WM_SETREDRAW, FALSE, 0);
+    }
+    ~VisibleRedrawSuspended() {
+        if (!visible_) return;
+        ::SendMessageA(window_, WM_SETREDRAW, TRUE, 0);
+        ::InvalidateRect(window_, nullptr, TRUE);
+    }
+    VisibleRedrawSuspended(const VisibleRedrawSuspended&) = delete;
+    VisibleRedrawSuspended& operator=(const VisibleRedrawSuspended&) = delete;
+
+private:
+    HWND window_;
+    bool visible_;
+};
 
 // The file's text as ANSI bytes, handed out in chunks that never end between CR and LF:
 // the control would insert an empty line there.
 class FileTextReader {
 public:
     FileTextReader(HANDLE file, TextFormat format) : file_(file), format_(format) {}
+
+    // Reads the first chunk, so that its text can be looked at before streaming starts.
+    uint32_t Prefetch() { return Available() == 0 && !end_ ? Refill() : 0; }
+    std::string Pending() const { return text_.substr(position_); }
+    uint64_t RawBytesRead() const { return rawBytes_; }
 
     uint32_t Read(BYTE* buffer, LONG size, LONG& delivered) {
         delivered = 0;
@@ -59,6 +146,7 @@ private:
         DWORD read = 0;
         if (!::ReadFile(file_, raw.data(), kReadChunk, &read, nullptr)) return LastErrorOr(ErrUnknownFailure);
         raw.resize(read);
+        rawBytes_ += read;
         end_ = read == 0;
         if (format_ == TextFormat::Utf16) {
             AppendUtf16(raw);
@@ -88,6 +176,7 @@ private:
     std::string text_;
     size_t position_ = 0;
     std::string carry_;
+    uint64_t rawBytes_ = 0;
     bool end_ = false;
     bool first_ = true;
 };
@@ -96,6 +185,7 @@ WPARAM StreamFormat(TextFormat format) { return format == TextFormat::RichText ?
 
 struct StreamState {
     FileTextReader* reader = nullptr;
+    LoadGuard* guard = nullptr;
     HANDLE output = nullptr;
     TextFormat format = TextFormat::Ansi;
     uint32_t error = 0;
@@ -104,8 +194,9 @@ struct StreamState {
 DWORD CALLBACK StreamInCallback(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* delivered) {
     auto* state = reinterpret_cast<StreamState*>(cookie);
     try {
-        if (AddressSpaceRunningOut()) state->error = ERROR_NOT_ENOUGH_MEMORY;
         if (state->error == 0) state->error = state->reader->Read(buffer, size, *delivered);
+        if (state->error == 0) state->error = state->guard->Admit(buffer, *delivered);
+        if (state->error != 0) *delivered = 0;
     } catch (const std::exception&) {
         state->error = ERROR_NOT_ENOUGH_MEMORY;
     }
@@ -147,7 +238,7 @@ uint32_t WriteEditorText(HWND editor, const std::string& path, TextFormat format
     if (!file) return LastErrorOr(ErrUnknownFailure);
     static const BYTE kMark[] = {0xFF, 0xFE};
     if (format == TextFormat::Utf16 && !WriteAll(file.Get(), kMark, sizeof(kMark))) return LastErrorOr(ErrUnknownFailure);
-    StreamState state{nullptr, file.Get(), format, 0};
+    StreamState state{nullptr, nullptr, file.Get(), format, 0};
     EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&state), 0, StreamOutCallback};
     ::SendMessageA(editor, EM_STREAMOUT, StreamFormat(format), reinterpret_cast<LPARAM>(&stream));
     if (state.error == 0 && stream.dwError != 0) state.error = stream.dwError;
@@ -183,18 +274,78 @@ FileProbe ProbeDocumentFile(const std::string& path) {
     return {0, mark[0] == 0xFF && mark[1] == 0xFE};
 }
 
+TextShape::TextShape(uint32_t charsPerRow) : charsPerRow_(std::max<uint32_t>(charsPerRow, 1)) {}
+
+void TextShape::Add(const char* text, size_t size) {
+    for (const char* end = text + size; text != end; ++text) {
+        const char c = *text;
+        const bool crLf = c == '\n' && afterCr_;  // one break, counted at its CR
+        afterCr_ = c == '\r';
+        if (crLf) continue;
+        if (c == '\r' || c == '\n') {
+            BreakLine();
+            continue;
+        }
+        ++chars_;
+        if (++lineChars_ > charsPerRow_ && (lineChars_ - 1) % charsPerRow_ == 0) ++rows_;
+    }
+}
+
+void TextShape::BreakLine() {
+    ++lines_;
+    ++rows_;
+    lineChars_ = 0;
+}
+
+uint32_t EditorCharsPerRow(HWND editor) {
+    RECT area{};
+    ::GetClientRect(editor, &area);
+    const UniqueHdc dc(::CreateCompatibleDC(nullptr));
+    const auto font = reinterpret_cast<HGDIOBJ>(::SendMessageA(editor, WM_GETFONT, 0, 0));
+    ::SelectObject(dc.Get(), font ? font : ::GetStockObject(SYSTEM_FONT));
+    SIZE extent{};
+    constexpr int kSampleLength = sizeof(kWidthSample) - 1;
+    if (!::GetTextExtentPoint32A(dc.Get(), kWidthSample, kSampleLength, &extent) || extent.cx <= 0) {
+        return kFewestCharsPerRow;
+    }
+    const uint32_t zoom = RichEdit(editor).Zoom();
+    uint64_t numerator = zoom & 0xFFFF, denominator = zoom >> 16;
+    if (numerator == 0 || denominator == 0) numerator = denominator = 1;  // never zoomed
+    // Word wrapping leaves the end of a row empty: a quarter of the width is not counted.
+    const uint64_t width = static_cast<uint64_t>(std::max<LONG>(area.right, 0)) * 3 / 4;
+    const uint64_t chars = width * kSampleLength * denominator / (static_cast<uint64_t>(extent.cx) * numerator);
+    return static_cast<uint32_t>(std::clamp<uint64_t>(chars, kFewestCharsPerRow, 1u << 20));
+}
+
+uint64_t EditorLoadBudget() {
+    const uint64_t room = LoadRoom();
+    const uint64_t margin = std::max(kLeastMargin, room / 4);
+    return room > margin ? room - margin : 0;
+}
+
 uint32_t StreamFileIntoEditor(HWND editor, const std::string& path, TextFormat format) {
+    return StreamFileIntoEditor(editor, path, format, EditorLoadBudget());
+}
+
+uint32_t StreamFileIntoEditor(HWND editor, const std::string& path, TextFormat format, uint64_t budget) {
     const UniqueFileHandle file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return LastErrorOr(ErrUnknownFailure);
-    if (format == TextFormat::Utf16) ::SetFilePointer(file.Get(), 2, nullptr, FILE_BEGIN);
+    const uint64_t markBytes = format == TextFormat::Utf16 ? 2 : 0;
+    LARGE_INTEGER size{};
+    if (!::GetFileSizeEx(file.Get(), &size)) return LastErrorOr(ErrUnknownFailure);
+    if (markBytes != 0) ::SetFilePointer(file.Get(), static_cast<LONG>(markBytes), nullptr, FILE_BEGIN);
     FileTextReader reader(file.Get(), format);
-    StreamState state{&reader, nullptr, format, 0};
+    if (const uint32_t error = reader.Prefetch(); error != 0) return error;
+    LoadGuard guard(EditorCharsPerRow(editor), budget);
+    const uint64_t textBytes = static_cast<uint64_t>(size.QuadPart) - std::min<uint64_t>(markBytes, size.QuadPart);
+    if (!guard.SampleFits(reader.Pending(), reader.RawBytesRead(), textBytes)) return ErrFileTooLarge;
+    StreamState state{&reader, &guard, nullptr, format, 0};
     EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&state), 0, StreamInCallback};
-    ::SendMessageA(editor, WM_SETREDRAW, FALSE, 0);
-    ::SendMessageA(editor, EM_STREAMIN, StreamFormat(format), reinterpret_cast<LPARAM>(&stream));
-    ::SendMessageA(editor, WM_SETREDRAW, TRUE, 0);
-    ::InvalidateRect(editor, nullptr, TRUE);
+    {
+        const VisibleRedrawSuspended redraw(editor);
+        ::SendMessageA(editor, EM_STREAMIN, StreamFormat(format), reinterpret_cast<LPARAM>(&stream));
+    }
     if (state.error == 0 && stream.dwError != 0) state.error = stream.dwError;
     return state.error;
 }

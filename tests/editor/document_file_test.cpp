@@ -1,5 +1,5 @@
-// Document files through a real rich-edit control: both formats, the two-byte probe, and
-// saves that must never destroy the previous file.
+// Document files through a real rich-edit control: both formats, the two-byte probe, saves
+// that must never destroy the previous file, and the guard that keeps a load within the room.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -21,6 +21,28 @@ namespace {
 std::string ReadBytes(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+// Lines of `length` characters in words of five, as reports and listings have them.
+std::string Lines(int count, int length) {
+    std::string line;
+    for (int i = 0; i < length; ++i) line += i % 6 == 5 ? ' ' : static_cast<char>('a' + i % 26);
+    std::string text;
+    for (int i = 0; i < count; ++i) text += line + "\r\n";
+    return text;
+}
+
+// The memory committed in this process, walked region by region.
+uint64_t CommittedBytes() {
+    uint64_t committed = 0;
+    MEMORY_BASIC_INFORMATION region{};
+    for (const char* address = nullptr; ::VirtualQuery(address, &region, sizeof(region));) {
+        if (region.State == MEM_COMMIT) committed += region.RegionSize;
+        const char* next = static_cast<const char*>(region.BaseAddress) + region.RegionSize;
+        if (next <= address) break;
+        address = next;
+    }
+    return committed;
 }
 
 std::string Utf16(const std::wstring& text) {
@@ -52,6 +74,14 @@ protected:
         const FileProbe probe = ProbeDocumentFile(path);
         if (probe.error != 0) return probe.error;
         return StreamFileIntoEditor(editor_, path, probe.unicode ? TextFormat::Utf16 : TextFormat::Ansi);
+    }
+    uint32_t LoadWithin(const std::string& path, uint64_t budget) {
+        return StreamFileIntoEditor(editor_, path, TextFormat::Ansi, budget);
+    }
+    uint64_t CostOf(const std::string& text) const {
+        TextShape shape(EditorCharsPerRow(editor_));
+        shape.Add(text.data(), text.size());
+        return shape.Cost();
     }
 
     test::TempFolder temp_;
@@ -159,6 +189,87 @@ TEST_F(DocumentFile, LockedBinaryAndOverlongFilesEndInACodeOrAText) {
     const std::string overlong = temp_.Path() + "\\" + std::string(300, 'n') + ".txt";
     EXPECT_NE(Load(overlong), 0u);
     EXPECT_NE(SaveEditorToFile(editor_, overlong, TextFormat::Ansi), 0u);
+}
+
+TEST(TextShape, CountsParagraphsWrappedRowsAndCharacters) {
+    TextShape shape(10);
+    EXPECT_EQ(shape.Lines(), 1u);  // an empty text is one paragraph
+    shape.Add("abc\r\ndef\rghi\njkl", 16);
+    EXPECT_EQ(shape.Lines(), 4u);
+    EXPECT_EQ(shape.Rows(), 4u);
+    EXPECT_EQ(shape.Chars(), 12u);
+    shape.Add("\r", 1);
+    shape.Add("\n", 1);  // CR LF split over two pieces is still one break
+    EXPECT_EQ(shape.Lines(), 5u);
+    shape.Add(std::string(25, 'x').c_str(), 25);  // wraps into three rows of ten
+    EXPECT_EQ(shape.Rows(), 7u);
+    EXPECT_EQ(shape.Cost(), 7 * TextShape::kCostPerRow + 37 * TextShape::kCostPerChar);
+}
+
+TEST_F(DocumentFile, RowsGetShorterInANarrowerOrZoomedEditor) {
+    ::MoveWindow(editor_, 0, 0, 632, 300, FALSE);
+    const uint32_t wide = EditorCharsPerRow(editor_);
+    ::MoveWindow(editor_, 0, 0, 316, 300, FALSE);
+    const uint32_t narrow = EditorCharsPerRow(editor_);
+    EXPECT_NEAR(narrow, wide / 2, 2);
+    ASSERT_TRUE(RichEdit(editor_).SetZoom(0x00010002));  // 200 %
+    EXPECT_NEAR(EditorCharsPerRow(editor_), narrow / 2, 2);
+    ::MoveWindow(editor_, 0, 0, 0, 0, FALSE);
+    EXPECT_GE(EditorCharsPerRow(editor_), 1u);
+}
+
+// The guard is only as sound as its estimate: the control's own rows and the memory it
+// commits for a word-wrapping text stay within what the estimate counts.
+TEST_F(DocumentFile, TheGuardsEstimateCoversWhatTheControlTakes) {
+    ::MoveWindow(editor_, 0, 0, 632, 300, FALSE);  // the main window's editor
+    const std::string text = Lines(2000, 110);
+    const std::string path = temp_.MakeFile("Wrapped.txt", text);
+    TextShape shape(EditorCharsPerRow(editor_));
+    shape.Add(text.data(), text.size());
+    const uint64_t before = CommittedBytes();
+    ASSERT_EQ(Load(path), 0u);
+    const uint64_t taken = CommittedBytes() - before;
+    EXPECT_GE(shape.Rows(), static_cast<uint64_t>(::SendMessageA(editor_, EM_GETLINECOUNT, 0, 0)));
+    EXPECT_GT(shape.Rows(), shape.Lines());  // the lines do wrap
+    EXPECT_LE(taken, shape.Cost());
+    EXPECT_GT(EditorLoadBudget(), 0u);
+}
+
+TEST_F(DocumentFile, AFileWhoseBeginningCannotFitIsRefusedBeforeStreaming) {
+    const std::string text = Lines(100000, 0);
+    const std::string path = temp_.MakeFile("Empty Lines.txt", text);
+    ::SetWindowTextA(editor_, "kept");
+    const uint64_t budget = 100ull << 20;
+    ASSERT_GT(CostOf(text.substr(0, 64 * 1024)), budget);
+    EXPECT_EQ(LoadWithin(path, budget), ErrFileTooLarge);
+    EXPECT_EQ(Text(), "kept");  // not a character went in
+}
+
+// A file that starts with long lines looks affordable from its first chunk; its many short
+// lines further on are stopped while streaming, and the editor is shown again.
+TEST_F(DocumentFile, AFileThatOutgrowsTheBudgetStopsWhileStreaming) {
+    const std::string longLines = Lines(70, 998);
+    const std::string text = longLines + Lines(60000, 0);
+    const std::string path = temp_.MakeFile("Long Then Short.txt", text);
+    const uint64_t budget = 100ull << 20;
+    ASSERT_LT(CostOf(text.substr(0, 64 * 1024)) * text.size() / (64 * 1024), budget / 2);
+    ASSERT_LT(CostOf(longLines), budget / 2);
+    ASSERT_GT(CostOf(text), budget * 2);
+    ::ShowWindow(editor_, SW_SHOWNA);
+    EXPECT_EQ(LoadWithin(path, budget), ErrFileTooLarge);
+    EXPECT_GE(static_cast<size_t>(RichEdit(editor_).TextLength()), longLines.size() - 70);  // streaming had begun
+    EXPECT_LT(static_cast<size_t>(RichEdit(editor_).TextLength()), text.size() - 60000);
+    EXPECT_TRUE(::IsWindowVisible(editor_));
+}
+
+// Turning redraw back on shows a window: an editor loading out of sight must stay hidden.
+TEST_F(DocumentFile, AHiddenEditorStaysHiddenWhileAndAfterLoading) {
+    ASSERT_EQ(Load(temp_.MakeFile("Small.txt", "small text")), 0u);
+    EXPECT_EQ(Text(), "small text");
+    EXPECT_FALSE(::IsWindowVisible(editor_));
+    ::ShowWindow(editor_, SW_SHOWNA);
+    ASSERT_EQ(Load(temp_.MakeFile("Other.txt", "other text")), 0u);
+    EXPECT_TRUE(::IsWindowVisible(editor_));
 }
 
 }  // namespace
