@@ -5,11 +5,7 @@
 
 #include "app/help_contexts.h"
 #include "app/private_messages.h"
-#include "app/usage_dialog.h"
-#include "folders/name_creation.h"
-#include "info/info_header.h"
 #include "base/system.h"
-#include "editor/document_file.h"
 #include "editor/zoom.h"
 #include "resource.h"
 
@@ -26,8 +22,10 @@ constexpr UINT kCompactBuffer = 62;
 }  // namespace
 
 std::string CompactPath(const std::string& path) {
-    char buffer[kCompactBuffer] = {};
-    return ::PathCompactPathExA(buffer, path.c_str(), kCompactBuffer, 0) ? std::string(buffer) : std::string();
+    // The wide call: the ANSI one copies the path into a buffer of MAX_PATH characters.
+    wchar_t buffer[kCompactBuffer] = {};
+    return ::PathCompactPathExW(buffer, MultiByteToWide(path).c_str(), kCompactBuffer, 0) ? WideToMultiByte(buffer)
+                                                                                          : std::string();
 }
 
 TForm1::TForm1(TZemCommanLineStrList commandLine) : commandLine_(std::move(commandLine)) {}
@@ -46,11 +44,6 @@ bool TForm1::Create() {
     return CreateWindowHandle(WS_EX_CONTROLPARENT, kWindowClass, caption.c_str(),
                               WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT, kInitialWidth,
                               kInitialHeight, nullptr, mainMenu_) != nullptr;
-}
-
-void TForm1::Show(int showCommand) {
-    ::ShowWindow(Handle(), showCommand);
-    ::UpdateWindow(Handle());
 }
 
 void TForm1::CloseApp() { ::PostMessageA(Handle(), WM_CLOSE, 0, 0); }
@@ -74,32 +67,6 @@ void TForm1::OnCreate() {
     RegisterDropTargets();
 }
 
-void TForm1::OnShow() {
-    ::ShowWindow(panel_, SW_SHOW);
-    LayoutControls();
-
-    output_.Attach(memo_);
-    InsertAppAndLogInfo(output_, IsWow64);
-    Memo1().SetModified(false);  // the header alone is no change to save
-    AttachEditorExtensions();
-    for (UINT id : {MMOptionsAutocompleteOn, MMOptionsAutocompleteOff}) SetMenuEnabled(id, true);
-    if (Config()->AutoComplete()) ActivateAutoComplete();
-    UpdateFileSysRedirMenu(Config()->FileSystemRedirection());
-    RestoreBasePathMenu();
-    ::SendMessageA(FileNameComboBox1().EditHandle(), EM_SETCUEBANNER, FALSE,
-                   reinterpret_cast<LPARAM>(MultiByteToWide(ResString(IDS_PATH_CUE_BANNER)).c_str()));
-    RestoreHistoryLists();
-    UpdatePseudoEntries();
-    StartWithCommandLine();
-    AssignZoomOutShortcut();
-    UpdateReadOnlyDependentCommands();
-    for (UINT id : {MMFileSaveOutputAs, MMFileNew, MMFileLoad, MMHelpHelp, MMHelpHomePage, MMHelpCheckForUpdates,
-                    MMSetBasePath, MMBasePathExeDir}) {
-        SetMenuEnabled(id, true);
-    }
-    ShowStartup8Dot3Notice(Handle());
-}
-
 void TForm1::AttachEditorExtensions() {
     editorHook_.Attach(memo_, {[this](const StringList& paths) { ConvertDroppedFiles(paths); },
                                [this] { FollowBalloonTip(); }});
@@ -117,92 +84,6 @@ void TForm1::RenewEditorForLargeText() {
     AdoptEditor(CreateSuccessorEditor(Memo1().ReadOnly()));
 }
 
-void TForm1::RestoreBasePathMenu() {
-    UserBasePath = Config()->BasePath();
-    if (!UserBasePath.empty()) {
-        ShowUserBasePath();
-        return;
-    }
-    currentBasePathItem_.SetVisible(false);
-    CheckRadioItem(mainMenu_, MMBasePathExeDir);
-    SetMenuEnabled(MMResetBasePath, false);
-}
-
-void TForm1::RestoreHistoryLists() {
-    const ComboBox pathBox = FileNameComboBox1();
-    for (const auto& path : Config()->ReadConvertedPaths()) {
-        if (pathBox.IndexOf(path) < 0) pathBox.Add(path);
-    }
-    recentFiles_->FromStrings(Config()->ReadEditorFiles());
-    recentFiles_->LoadLineNumbers(*Config());
-    RebuildRecentFilesMenu();
-    const ComboBox findBox = FindEdit1();
-    findBox.Clear();
-    for (const auto& text : Config()->ReadSearchTexts()) findBox.Add(text);
-}
-
-void TForm1::UpdatePseudoEntries() {
-    const ComboBox pathBox = FileNameComboBox1();
-    const ComboBox findBox = FindEdit1();
-    const std::string addPaths = ResString(IDS_ADD_CONVERTED_PATHS);
-    const std::string clearList = ResString(IDS_CLEAR_THIS_LIST);
-    const int addIndex = findBox.IndexOf(addPaths);
-    if (pathBox.Count() == 0) {
-        if (addIndex >= 0) findBox.Delete(addIndex);
-        return;
-    }
-    if (addIndex < 0) findBox.Add(addPaths);
-    if (pathBox.IndexOf(clearList) < 0) pathBox.Add(clearList);
-}
-
-void TForm1::StartWithCommandLine() {
-    const CommandLineResult commandLine = ParseCommandLine(commandLine_);
-    switch (commandLine.mode) {
-        case CommandLineMode::NoArguments:
-        case CommandLineMode::FileNamed: LoadStartFile(commandLine); break;
-        case CommandLineMode::HelpRequested:
-            HideBalloonTip();
-            ShowUsageDialog(Handle(), [this](DWORD context) { ShowHelpTopic(context); });
-            ::PostQuitMessage(static_cast<int>(commandLine.code));
-            break;
-        default:
-            ShowPlainMessage(ResString(IDS_ERRONEOUS_COMMAND_LINE));
-            ::PostQuitMessage(static_cast<int>(commandLine.code));
-            break;
-    }
-}
-
-// The start file: the one named on the command line, else the stored default editor file.
-uint32_t TForm1::LoadStartFile(const CommandLineResult& commandLine) {
-    uint32_t result = commandLine.code;
-    if (result != 0) ShowCommandLineError(Handle(), result, commandLine.errorIndex, commandLine.errorArgument);
-    const std::string startFile =
-        commandLine.mode == CommandLineMode::FileNamed ? commandLine.file : Config()->DefEditorFile();
-    const bool readOnly = commandLine.readOnly || HasReadOnlyAttribute(startFile);
-    if (!startFile.empty()) result = LoadDocumentFile(startFile, readOnly);
-    if (result == 0) {
-        UpdateReadOnlyDependentCommands();
-        if (!startFile.empty()) {
-            RecentFiles()->InsertUniqueAt(0, startFile);
-            RecentFiles()->Move(RecentFiles()->IndexOfFile(startFile), 0);
-            ShowLineNumbersOf((*RecentFiles())[0]);
-        }
-        RebuildRecentFilesMenu();
-        UpdateHistoryClearCommands();
-    }
-    RestoreZoom(Config()->ZoomFactor());
-    if (result != 0 && !startFile.empty()) {
-        ShowDocumentError(IDS_LOAD_ERROR, startFile, result, kLoadErrorHelpContext);
-    }
-    return result;
-}
-
-void TForm1::AssignZoomOutShortcut() {
-    // The resource's accelerator syntax has no name for the main keyboard's minus key.
-    shortcuts_.Add(FCONTROL, VK_OEM_MINUS, MMZoomOut);
-    SetMenuItemCaption(mainMenu_, MMZoomOut, MenuItemCaption(mainMenu_, MMZoomOut) + "\tCtrl+-");
-}
-
 void TForm1::UpdateFileSysRedirMenu(bool enabledWish) {
     ::EnableMenuItem(mainMenu_, MMOptionsFileSysRedir, MF_BYCOMMAND | (IsWow64 ? MF_ENABLED : MF_GRAYED));
     SetMenuEnabled(MMOptionsFSRedirDisabled, IsWow64);
@@ -218,35 +99,6 @@ void TForm1::UpdateFileSysRedirMenu(bool enabledWish) {
 void TForm1::RestoreZoom(uint32_t factor) {
     const ZoomLevel* level = ZoomLevelByPacked(factor);
     SetZoomLevel(level ? level->command : DefaultZoomLevel().command);
-}
-
-bool TForm1::OnCloseQuery() {
-    if (!AskBeforeClosing()) return false;
-    PersistSettings();
-    return true;
-}
-
-void TForm1::PersistSettings() {
-    Config()->SetBasePath(UserBasePath);
-
-    const ComboBox pathBox = FileNameComboBox1();
-    const int clearIndex = pathBox.IndexOf(ResString(IDS_CLEAR_THIS_LIST));
-    if (clearIndex >= 0) pathBox.Delete(clearIndex);
-    const StringList paths = pathBox.Items();
-    Config()->WriteConvertedPaths(&paths);
-
-    const ComboBox findBox = FindEdit1();
-    const int addIndex = findBox.IndexOf(ResString(IDS_ADD_CONVERTED_PATHS));
-    if (addIndex >= 0) findBox.Delete(addIndex);
-    const StringList searches = findBox.Items();
-    Config()->WriteSearchTexts(&searches);
-
-    const StringList files = recentFiles_->ToStrings();
-    Config()->WriteEditorFiles(&files);
-    if (auto* current = recentFiles_->FindFile(CurrentFileName)) {
-        current->MergeLineNumbers(LineNumComboBox1().Items());
-    }
-    recentFiles_->SaveLineNumbers(*Config());
 }
 
 void TForm1::OnClose() {
@@ -278,6 +130,9 @@ void TForm1::OnPrivateMessage(UINT message, WPARAM wParam) {
             if (reinterpret_cast<HWND>(wParam) == findEdit_) OnFindTextComboBoxChange();
             if (reinterpret_cast<HWND>(wParam) == lineNumComboBox_) OnLineNumComboBoxChange();
             break;
+        case UM_FIRST_SHOW:
+            OnShow();
+            break;
         case UM_NEW_OUTPUT_FILE:
             RunCommand(MMFileNew);
             break;
@@ -301,9 +156,11 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnCreate();
             return 0;
         case WM_SHOWWINDOW:
+            // The window is not visible yet: the first-show work waits until it is, so that
+            // every box it shows stands over the window.
             if (wParam && !shown_) {
                 shown_ = true;
-                OnShow();
+                ::PostMessageA(Handle(), UM_FIRST_SHOW, 0, 0);
             }
             break;
         case WM_CLOSE:

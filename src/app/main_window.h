@@ -48,7 +48,8 @@ public:
 
     // Creates the window (OnCreate runs); false when the window cannot be created.
     bool Create();
-    // Shows the window; the first showing runs OnShow.
+    // Shows the window; once it is visible OnShow runs. A help request or an erroneous command
+    // line ends the program without showing the window.
     void Show(int showCommand);
     // The application-wide hook, keyboard shortcuts and dialog navigation for one queued
     // message; true when the message must not be dispatched.
@@ -193,13 +194,17 @@ private:
     void OnMenuPopup(HMENU menu);
 
     // Start-up and close steps.
+    void EndWithoutWindow();
+    void RestoreAutoComplete();
     void RestoreBasePathMenu();
-    void RestoreHistoryLists();
+    void RestoreConvertedPaths();
+    void RestoreRecentFiles();
+    void RestoreSearchTexts();
     void UpdatePseudoEntries();
-    void StartWithCommandLine();
-    uint32_t LoadStartFile(const CommandLineResult& commandLine);
-    void PersistSettings();
+    void LoadStartFile(const CommandLineResult& commandLine);
     void AssignZoomOutShortcut();
+    void EnableStartCommands();
+    void PersistSettings();
 
     // Layout.
     void CreateControls();
@@ -262,6 +267,15 @@ private:
     HWND FocusedTextField() const;
 
     TZemCommanLineStrList commandLine_;
+    CommandLineResult startCommandLine_;
+    // What start-up could read from the store. Closing writes back only these, so a stored
+    // value that could not be read (of the wrong type) is never blanked or deleted.
+    struct StoreReads {
+        bool basePath = false;
+        bool convertedPaths = false;
+        bool searchTexts = false;
+        bool editorFiles = false;
+    } storeRead_;
     std::unique_ptr<TTarvelixAppConfig> config_;
     std::unique_ptr<TTarvRecentEditorFileItems> recentFiles_;
     CommandTable commands_;

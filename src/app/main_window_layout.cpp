@@ -122,6 +122,9 @@ void TForm1::CreateControls() {
     StatusBar1().SetText(2, ResString(IDS_STATUS_NO_MATCHES));
     StatusBar1().SetText(3, ResString(IDS_STATUS_PATH));
 
+    for (const HWND box : {fileNameComboBox_, findEdit_, lineNumComboBox_}) ComboBox(box).LimitText(kLongestFieldText);
+    ::SendMessageW(lineNumTextEdit_, EM_LIMITTEXT, kLongestFieldText, 0);
+
     currentBasePathItem_.Attach(mainMenu_, MMCurrentBasePath);
     shortcuts_.Load(IDR_ACCELERATORS);
 }

@@ -97,6 +97,7 @@ void TForm1::ClearRecentFilesMenu() {
     const StringList none;
     Config()->WriteEditorFiles(&none);
     Config()->ClearLinesToGoTo();
+    storeRead_.editorFiles = true;  // the store now holds what the collection holds
     RebuildRecentFilesMenu();
 }
 
