@@ -32,27 +32,14 @@ void OnOpenFileDlgSelChange(HWND dialog, OPENFILENAMEA& settings) {
     }
 }
 
-// The hook's own child dialog keeps the dialog's settings for the notifications.
-UINT_PTR CALLBACK OpenDialogHook(HWND child, UINT message, WPARAM, LPARAM lParam) {
-    if (message == WM_INITDIALOG) ::SetWindowLongPtrA(child, GWLP_USERDATA, lParam);
-    auto* settings = reinterpret_cast<OPENFILENAMEA*>(::GetWindowLongPtrA(child, GWLP_USERDATA));
-    if (message == WM_NOTIFY && settings != nullptr) {
-        const auto* notify = reinterpret_cast<const OFNOTIFYA*>(lParam);
-        if (notify->hdr.code == CDN_SELCHANGE) OnOpenFileDlgSelChange(::GetParent(child), *settings);
-        // With a hook the dialog asks the hook, not the owner, for help.
-        if (notify->hdr.code == CDN_HELP) ::SendMessageA(settings->hwndOwner, CommonDialogHelpMessage(), 0, 0);
-    }
-    return 0;
-}
-
 }  // namespace
 
 void TForm1::LoadFile() {
     HideBalloonTip();
     if (!AskBeforeLoading()) return;
     FileDialog dialog(Handle(), IDS_LOAD_TITLE, IDS_LOAD_FILTER,
-                      OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_ENABLESIZING | OFN_ENABLEHOOK | OFN_SHOWHELP);
-    dialog.Settings().lpfnHook = OpenDialogHook;
+                      OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_ENABLESIZING | OFN_SHOWHELP);
+    dialog.OnSelectionChange(OnOpenFileDlgSelChange);
     dialogHelpContext_ = kOpenDialogHelpContext;
     if (!dialog.Open()) return;
     const std::string path = dialog.Path();
