@@ -1,7 +1,5 @@
 #include "app/help_contexts.h"
 
-#include <commdlg.h>
-
 #include "resource.h"
 
 namespace zem {
@@ -62,11 +60,6 @@ DWORD HelpContextOfCommand(UINT id) {
     if (id >= RichEditPMUndo && id <= RichEditPMReadOnly) return 7361 + (id - RichEditPMUndo);
     if (id >= MMRecentFileFirst && id <= MMRecentFileLast) return 7201;
     return Find(kCommandContexts, id);
-}
-
-UINT CommonDialogHelpMessage() {
-    static const UINT message = ::RegisterWindowMessageA(HELPMSGSTRINGA);
-    return message;
 }
 
 DWORD HelpContextOfControl(int id) { return Find(kControlContexts, static_cast<UINT>(id)); }

@@ -13,9 +13,6 @@ inline constexpr DWORD kLoadErrorHelpContext = 17900;
 inline constexpr DWORD kLoadRecentErrorHelpContext = 17910;
 inline constexpr DWORD kPrintErrorHelpContext = 17920;
 
-// The registered message by which the common dialogs' Help buttons ask their owner for help.
-UINT CommonDialogHelpMessage();
-
 // The help context of a menu item (main menu or the editor's context menu); 0 for none.
 DWORD HelpContextOfCommand(UINT id);
 

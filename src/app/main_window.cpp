@@ -8,6 +8,7 @@
 #include "base/system.h"
 #include "editor/zoom.h"
 #include "resource.h"
+#include "ui/file_dialog.h"
 
 namespace zem {
 
@@ -210,7 +211,7 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnHelpRequest(*reinterpret_cast<const HELPINFO*>(lParam));
             return TRUE;  // the platform's own help is never called
         default:
-            if (message == CommonDialogHelpMessage()) {
+            if (message == FileDialogHelpMessage()) {
                 ShowHelpTopic(dialogHelpContext_);
                 return 0;
             }

@@ -12,6 +12,7 @@
 #include "base/system.h"
 #include "base/window.h"
 #include "resource.h"
+#include "ui/file_dialog.h"
 
 namespace zem {
 namespace {
@@ -150,7 +151,7 @@ INT_PTR TTarvelixConfigDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
         case WM_HELP: OnHelp(*reinterpret_cast<const HELPINFO*>(lParam)); return TRUE;
         case WM_DESTROY: OnDestroy(); return FALSE;
         default:
-            if (message == CommonDialogHelpMessage()) {
+            if (message == FileDialogHelpMessage()) {
                 if (help_) help_(kSelectDefaultFileHelpContext);
                 return TRUE;
             }

@@ -18,6 +18,7 @@
 #include "base/window_dc.h"
 #include "info/help.h"
 #include "resource.h"
+#include "ui/file_dialog.h"
 #include "test_support.h"
 
 namespace zem::test {
@@ -325,7 +326,7 @@ TEST_F(PreferencesTest, HelpGoesToTheContextOfTheControlOrTheDialog) {
     ask(dialog.Page(1));
     ask(hwnd);
     // The file selection's Help button asks its owner through the common dialogs' message.
-    ::SendMessageA(hwnd, CommonDialogHelpMessage(), 0, 0);
+    ::SendMessageA(hwnd, FileDialogHelpMessage(), 0, 0);
     EXPECT_EQ(helped_, (std::vector<DWORD>{7629, 7558, 7585, 7550, 7500, 7650}));
     // Every window of the dialog that carries a context has a topic of its own in the help file.
     std::vector<HWND> windows{hwnd};
