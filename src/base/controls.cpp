@@ -31,6 +31,17 @@ void SetWindowTextString(HWND window, const std::string& text) {
     }
 }
 
+RedrawSuspended::RedrawSuspended(HWND window)
+    : window_(window), visible_((::GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE) != 0) {
+    if (visible_) ::SendMessageA(window_, WM_SETREDRAW, FALSE, 0);
+}
+
+RedrawSuspended::~RedrawSuspended() {
+    if (!visible_) return;
+    ::SendMessageA(window_, WM_SETREDRAW, TRUE, 0);
+    ::InvalidateRect(window_, nullptr, TRUE);
+}
+
 void InsertTab(HWND tabs, int index, std::string caption) {
     TCITEMA item{};
     item.mask = TCIF_TEXT;

@@ -19,6 +19,20 @@ void SetWindowTextString(HWND window, const std::string& text);
 // environment string the system accepts.
 inline constexpr int kLongestFieldText = 32767;
 
+// Suspends a control's painting for the scope and repaints it once at the end. Turning painting
+// back on also shows a window, so a hidden control is left alone and stays hidden.
+class RedrawSuspended {
+public:
+    explicit RedrawSuspended(HWND window);
+    ~RedrawSuspended();
+    RedrawSuspended(const RedrawSuspended&) = delete;
+    RedrawSuspended& operator=(const RedrawSuspended&) = delete;
+
+private:
+    HWND window_;
+    bool visible_;
+};
+
 // Adds a tab with `caption` at `index` of a page control.
 void InsertTab(HWND tabs, int index, std::string caption);
 

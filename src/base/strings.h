@@ -56,7 +56,6 @@ public:
     explicit CaseInsensitiveSet(const StringList& texts);
     // False when an equal text is already held.
     bool Insert(std::string_view text) { return keys_.insert(UpperCaseKey(text)).second; }
-    bool Contains(std::string_view text) const { return keys_.count(UpperCaseKey(text)) != 0; }
 
 private:
     std::unordered_set<std::string> keys_;

@@ -87,27 +87,6 @@ private:
     uint64_t nextRoomCheck_ = kRoomCheckInterval;
 };
 
-// Suspends a visible control's painting for the scope and repaints it once at the end. Turning
-// painting back on also shows a window, so a hidden control is left alone and stays hidden.
-class VisibleRedrawSuspended {
-public:
-    explicit VisibleRedrawSuspended(HWND window)
-        : window_(window), visible_((::GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE) != 0) {
-        if (visible_) ::SendMessageA(window_, WM_SETREDRAW, FALSE, 0);
-    }
-    ~VisibleRedrawSuspended() {
-        if (!visible_) return;
-        ::SendMessageA(window_, WM_SETREDRAW, TRUE, 0);
-        ::InvalidateRect(window_, nullptr, TRUE);
-    }
-    VisibleRedrawSuspended(const VisibleRedrawSuspended&) = delete;
-    VisibleRedrawSuspended& operator=(const VisibleRedrawSuspended&) = delete;
-
-private:
-    HWND window_;
-    bool visible_;
-};
-
 // The file's text as ANSI bytes, handed out in chunks that never end between CR and LF:
 // the control would insert an empty line there.
 class FileTextReader {
@@ -343,7 +322,7 @@ uint32_t StreamFileIntoEditor(HWND editor, const std::string& path, TextFormat f
     StreamState state{&reader, &guard, nullptr, format, 0};
     EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&state), 0, StreamInCallback};
     {
-        const VisibleRedrawSuspended redraw(editor);
+        const RedrawSuspended redraw(editor);
         ::SendMessageA(editor, EM_STREAMIN, StreamFormat(format), reinterpret_cast<LPARAM>(&stream));
     }
     if (state.error == 0 && stream.dwError != 0) state.error = stream.dwError;

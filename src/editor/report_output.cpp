@@ -5,26 +5,12 @@
 #include <algorithm>
 
 #include "base/app_error.h"
+#include "base/controls.h"
 #include "resource.h"
 
 namespace zem {
 
 namespace {
-
-// Suspends the editor's repainting while text goes in, and repaints once afterwards.
-class RedrawSuspended {
-public:
-    explicit RedrawSuspended(HWND window) : window_(window) { ::SendMessageA(window_, WM_SETREDRAW, FALSE, 0); }
-    ~RedrawSuspended() {
-        ::SendMessageA(window_, WM_SETREDRAW, TRUE, 0);
-        ::InvalidateRect(window_, nullptr, TRUE);
-    }
-    RedrawSuspended(const RedrawSuspended&) = delete;
-    RedrawSuspended& operator=(const RedrawSuspended&) = delete;
-
-private:
-    HWND window_;
-};
 
 // Long texts are streamed in: one replacement of tens of thousands of lines costs the
 // control time that grows faster than the text.

@@ -52,6 +52,16 @@ protected:
         PumpMessages();
     }
 
+    // Asks the window to close while a box is answered with `button`; the box's caption, or
+    // "<no box>" when none was shown.
+    std::string CloseAnswering(int button) {
+        MessageBoxAnswerer answerer(button);
+        ::SendMessageA(form_->Handle(), WM_CLOSE, 0, 0);
+        const bool answered = answerer.Wait();
+        PumpMessages();
+        return answered ? answerer.Caption() : "<no box>";
+    }
+
     // Hands a queued message to the application's hook and dispatches it like the message loop.
     void Deliver(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         MSG queued{window, message, wParam, lParam, ::GetTickCount(), {}};

@@ -43,11 +43,7 @@ TEST_F(MainWindowTest, SuppressedNewWithACancelledSaveAsDiscardsTheDocument) {
 TEST_F(MainWindowTest, ClosingAModifiedDocumentAsksAndCancelKeepsTheWindow) {
     TForm1& form = Start();
     form.Output().AppendOutputLine("unsaved");
-    MessageBoxAnswerer answerer(IDCANCEL);
-    ::SendMessageA(form.Handle(), WM_CLOSE, 0, 0);
-    ASSERT_TRUE(answerer.Wait());
-    EXPECT_EQ(answerer.Caption(), "Close Application ?");
-    PumpMessages();
+    EXPECT_EQ(CloseAnswering(IDCANCEL), "Close Application ?");
     EXPECT_TRUE(::IsWindow(form.Handle()));
 }
 

@@ -127,11 +127,7 @@ TEST_F(StoreFaultTest, ASuppressionFlagOfTheWrongTypeAsksTheQuestion) {
     PutDword(kDontShowKey, SuppressionValueName(SuppressibleDialog::CloseApp), 0);
     TForm1& form = Start();
     form.Output().AppendOutputLine("unsaved");
-    MessageBoxAnswerer answerer(IDCANCEL);
-    ::SendMessageA(form.Handle(), WM_CLOSE, 0, 0);
-    ASSERT_TRUE(answerer.Wait());
-    EXPECT_EQ(answerer.Caption(), "Close Application ?");
-    PumpMessages();
+    EXPECT_EQ(CloseAnswering(IDCANCEL), "Close Application ?");
     EXPECT_TRUE(::IsWindow(form.Handle()));  // Cancel keeps the window
     RemoveValue(kDontShowKey, SuppressionValueName(SuppressibleDialog::CloseApp));
     form.Memo1().SetModified(false);
