@@ -117,6 +117,13 @@ std::wstring RichEdit::WideText() const {
     return WideTextOf(handle_, length, GT_DEFAULT);
 }
 
+std::wstring RichEdit::FileText() const {
+    GETTEXTLENGTHEX request{GTL_NUMCHARS | GTL_PRECISE | GTL_USECRLF, 1200};
+    const auto length =
+        static_cast<size_t>(::SendMessageA(handle_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&request), 0));
+    return WideTextOf(handle_, length, GT_USECRLF);
+}
+
 std::wstring RichEdit::SelectedWideText() const {
     CHARRANGE range{};
     GetSelection(range);

@@ -98,6 +98,8 @@ public:
     int TextLength() const;
     // The whole text in UTF-16, paragraphs ending in a CR, so that indexes are character positions.
     std::wstring WideText() const;
+    // The whole text in UTF-16 as a file holds it: lines end in CR LF.
+    std::wstring FileText() const;
     // The selected text in UTF-16, as WideText delivers it.
     std::wstring SelectedWideText() const;
     void GetSelection(CHARRANGE& range) const { ::SendMessageA(handle_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range)); }

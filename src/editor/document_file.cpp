@@ -210,19 +210,50 @@ std::string FolderOf(const std::string& path) {
     return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
 }
 
-// Streams the editor's text into a new file; 0 or the error.
+// Streams the editor's text into the open file; 0 or the error.
+uint32_t StreamEditorText(HWND editor, HANDLE file, TextFormat format) {
+    static const BYTE kMark[] = {0xFF, 0xFE};
+    if (format == TextFormat::Utf16 && !WriteAll(file, kMark, sizeof(kMark))) return LastErrorOr(ErrUnknownFailure);
+    StreamState state{nullptr, nullptr, file, format, 0};
+    EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&state), 0, StreamOutCallback};
+    ::SendMessageA(editor, EM_STREAMOUT, StreamFormat(format), reinterpret_cast<LPARAM>(&stream));
+    if (state.error == 0 && stream.dwError != 0) state.error = stream.dwError;
+    return state.error;
+}
+
+// The editor's plain text as the file's bytes, fetched at once: far faster than streaming it
+// out. False when there is no room for the copies.
+bool PlainTextBytes(HWND editor, TextFormat format, std::string& bytes) noexcept {
+    try {
+        const std::wstring text = RichEdit(editor).FileText();
+        if (format == TextFormat::Utf16) {
+            bytes.reserve(2 + text.size() * sizeof(wchar_t));
+            bytes.assign("\xFF\xFE", 2);
+            bytes.append(reinterpret_cast<const char*>(text.data()), text.size() * sizeof(wchar_t));
+        } else {
+            bytes = WideToMultiByte(text);
+        }
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+// Writes the editor's text into a new file; 0 or the error. Rich text, and plain text too long
+// to be copied at once, are streamed out.
 uint32_t WriteEditorText(HWND editor, const std::string& path, TextFormat format) {
     const UniqueFileHandle file(
         ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return LastErrorOr(ErrUnknownFailure);
-    static const BYTE kMark[] = {0xFF, 0xFE};
-    if (format == TextFormat::Utf16 && !WriteAll(file.Get(), kMark, sizeof(kMark))) return LastErrorOr(ErrUnknownFailure);
-    StreamState state{nullptr, nullptr, file.Get(), format, 0};
-    EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&state), 0, StreamOutCallback};
-    ::SendMessageA(editor, EM_STREAMOUT, StreamFormat(format), reinterpret_cast<LPARAM>(&stream));
-    if (state.error == 0 && stream.dwError != 0) state.error = stream.dwError;
-    if (state.error == 0 && !::FlushFileBuffers(file.Get())) state.error = LastErrorOr(ErrUnknownFailure);
-    return state.error;
+    uint32_t error = 0;
+    std::string bytes;
+    if (format != TextFormat::RichText && PlainTextBytes(editor, format, bytes)) {
+        if (!WriteAll(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()))) error = LastErrorOr(ErrUnknownFailure);
+    } else {
+        error = StreamEditorText(editor, file.Get(), format);
+    }
+    if (error == 0 && !::FlushFileBuffers(file.Get())) error = LastErrorOr(ErrUnknownFailure);
+    return error;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "base/status_codes.h"
 #include "engine/conversion_steps.h"
+#include "engine/folder_listings.h"
 #include "engine/path_forms.h"
 #include "engine/path_input.h"
 #include "engine/report_texts.h"
@@ -10,9 +11,9 @@ namespace zem {
 
 namespace {
 
-DroppedFileText Converted(const std::string& path) {
+DroppedFileText Converted(const std::string& path, FolderListings* listings) {
     if (HasLongNameComponent(path)) {
-        const std::string shortPath = GetShortPathForm(path);
+        const std::string shortPath = GetShortPathForm(path, listings);
         if (shortPath.empty()) return {true, true, BuildShortFormError(path, LastErrorOr(ErrUnknownFailure))};
         return {true, false, BuildShortFormReport(false, {}, shortPath, path)};
     }
@@ -26,19 +27,20 @@ DroppedFileText Converted(const std::string& path) {
 // A conversion that succeeds has found the path, so the existence test is asked only when
 // it fails: it costs as much as the conversion itself. UNC paths are tested first, because
 // some systems answer them without looking.
-DroppedFileText ConvertDroppedFile(const std::string& path) {
+DroppedFileText ConvertDroppedFile(const std::string& path, FolderListings* listings) {
     const bool unc = path.rfind("\\\\", 0) == 0;
     if (unc && !PathExists(path)) return {};
-    DroppedFileText converted = Converted(path);
+    DroppedFileText converted = Converted(path, listings);
     if (converted.failed && !unc && !PathExists(path)) return {};
     return converted;
 }
 
 int AppendDroppedFileReports(const StringList& paths, ReportOutput& output) {
     ReportBatch batch(output);
+    FolderListings listings;  // dropped files mostly share a few folders
     int lastFailedLine = -1;
     for (const std::string& path : paths) {
-        const DroppedFileText converted = ConvertDroppedFile(path);
+        const DroppedFileText converted = ConvertDroppedFile(path, &listings);
         if (!converted.exists) continue;
         if (converted.failed) lastFailedLine = output.NextLineIndex();
         output.AppendOutputLine(converted.text);

@@ -15,7 +15,10 @@ struct DroppedFileText {
     std::string text;  // the report or the error text; empty for a missing file
 };
 
-DroppedFileText ConvertDroppedFile(const std::string& path);
+class FolderListings;
+
+// `listings` shares the folders' listings between the files of one drop.
+DroppedFileText ConvertDroppedFile(const std::string& path, FolderListings* listings = nullptr);
 
 // Appends a text and an empty line per existing file; the 0-based line of the last failed
 // file's error text, or -1 when none failed.

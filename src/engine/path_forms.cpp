@@ -7,6 +7,7 @@
 #include "base/status_codes.h"
 #include "base/strings.h"
 #include "base/unique.h"
+#include "engine/folder_listings.h"
 #include "resource.h"
 
 namespace zem {
@@ -128,13 +129,14 @@ constexpr ProgramCodeText kProgramCodeTexts[] = {
 
 bool PathExists(const std::string& path) { return IsExistingFile(path) || IsExistingFolder(path); }
 
-std::string GetShortPathForm(const std::string& path) {
+std::string GetShortPathForm(const std::string& path, FolderListings* listings) {
     if (path.empty()) {
         ::SetLastError(ERROR_INVALID_PARAMETER);
         return {};
     }
     std::string result;
     if (!ConvertPath(path, result, ::GetShortPathNameA, ::GetShortPathNameW)) return {};
+    if (listings != nullptr && listings->ConfirmShortForm(result, path)) return result;
     if (const uint32_t error = LongFormLeadsBack(result, path); error != 0) {
         ::SetLastError(error);
         return {};

@@ -13,9 +13,12 @@ namespace zem {
 // is the folder test's (2, 3, 123 ...).
 bool PathExists(const std::string& path);
 
+class FolderListings;
+
 // The system's short form, however long; empty on failure (see the last-error value).
 // A short form whose long form names another file is a failure, ErrAmbiguousShortName.
-std::string GetShortPathForm(const std::string& path);
+// `listings`, when given, answers that check for many paths in few folders at once.
+std::string GetShortPathForm(const std::string& path, FolderListings* listings = nullptr);
 
 // The short form, or the text a report shows in its place: the ambiguous-name line for
 // ErrAmbiguousShortName, `failureText` for any other failure.

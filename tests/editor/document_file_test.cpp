@@ -122,6 +122,21 @@ TEST_F(DocumentFile, LongTextsKeepEveryLineAcrossChunks) {
     EXPECT_EQ(Text(), text);
 }
 
+// Text typed or pasted into the editor may hold characters the ANSI code page lacks: a UTF-16
+// file keeps them. Every kind of line break is written as CR LF.
+TEST_F(DocumentFile, SavesWriteEveryBreakAsCrLfAndUtf16KeepsEveryCharacter) {
+    const std::wstring typed = L"caf\u00E9\r\n\u4E2D x\rlone cr\nlone lf\r\n\r\nlast";
+    SETTEXTEX request{ST_DEFAULT, 1200};
+    ::SendMessageW(editor_, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&request), reinterpret_cast<LPARAM>(typed.c_str()));
+    const std::wstring saved = L"caf\u00E9\r\n\u4E2D x\r\nlone cr\r\nlone lf\r\n\r\nlast";
+    const std::string wide = temp_.Path() + "\\Wide.txt";
+    ASSERT_EQ(SaveEditorToFile(editor_, wide, TextFormat::Utf16), 0u);
+    EXPECT_EQ(ReadBytes(wide), Utf16(saved));
+    const std::string ansi = temp_.Path() + "\\Ansi.txt";
+    ASSERT_EQ(SaveEditorToFile(editor_, ansi, TextFormat::Ansi), 0u);
+    EXPECT_EQ(ReadBytes(ansi), "caf\xE9\r\n? x\r\nlone cr\r\nlone lf\r\n\r\nlast");
+}
+
 TEST_F(DocumentFile, TheTwoByteProbe) {
     EXPECT_FALSE(ProbeDocumentFile(temp_.MakeFile("Empty.txt", "")).unicode);
     EXPECT_EQ(ProbeDocumentFile(temp_.MakeFile("Empty.txt", "")).error, 0u);

@@ -16,6 +16,7 @@
 #include "base/unique.h"
 #include "engine/conversion.h"
 #include "engine/dropped_files.h"
+#include "engine/folder_listings.h"
 #include "engine/path_forms.h"
 #include "engine/report_texts.h"
 #include "folders/environment.h"
@@ -156,6 +157,50 @@ TEST_F(AmbiguousShortName, ADroppedFileGetsAnErrorTextAndTheOtherFileItsReport) 
     EXPECT_FALSE(reached.failed);
     EXPECT_EQ(reached.text, "The DOS, short, 8.3 file name equivalent of the file system path \r\n\"" + reached_ +
                                 "\"\r\n is: \r\n" + test::SystemShortForm(reached_));
+}
+
+// A drop lists each folder once instead of asking the system to scan it for every name; the
+// listings must never let a short form through that the system's own round trip refuses.
+TEST_F(AmbiguousShortName, FolderListingsGiveEveryFileTheAnswerOfTheSystemsRoundTrip) {
+    FolderListings listings;
+    EXPECT_FALSE(listings.ConfirmShortForm(test::SystemShortForm(misled_), misled_));
+    EXPECT_FALSE(listings.ConfirmShortForm(test::SystemShortForm(reached_), reached_));
+    WIN32_FIND_DATAA data{};
+    const UniqueFindHandle search(::FindFirstFileA((temp_.Path() + "\\*.txt").c_str(), &data));
+    ASSERT_TRUE(search);
+    int confirmed = 0;
+    do {
+        const std::string path = temp_.Path() + "\\" + data.cFileName;
+        SCOPED_TRACE(path);
+        ::SetLastError(0);
+        const std::string alone = GetShortPathForm(path);
+        const DWORD aloneError = ::GetLastError();
+        if (listings.ConfirmShortForm(test::SystemShortForm(path), path)) ++confirmed;
+        ::SetLastError(0);
+        EXPECT_EQ(GetShortPathForm(path, &listings), alone);
+        EXPECT_EQ(::GetLastError(), aloneError);
+    } while (::FindNextFileA(search.Get(), &data));
+    EXPECT_GT(confirmed, 0);  // the other files' names are unique and need no system scan
+    EXPECT_TRUE(ConvertDroppedFile(misled_, &listings).failed);
+    EXPECT_FALSE(ConvertDroppedFile(reached_, &listings).failed);
+}
+
+TEST(FolderListings, LeavePathsOtherThanPlainDrivePathsToTheSystem) {
+    const test::TempFolder temp;
+    const std::string path = temp.MakeFile("A Long Name For Listing.txt");
+    const std::string shortPath = test::SystemShortForm(path);
+    FolderListings listings;
+    EXPECT_TRUE(listings.ConfirmShortForm(shortPath, path));
+    const std::string relative = path.substr(3);
+    for (const auto& [shortForm, longForm] : std::initializer_list<std::pair<std::string, std::string>>{
+             {shortPath.substr(3), relative},
+             {"\\\\?\\" + shortPath, "\\\\?\\" + path},
+             {shortPath + "\\", path + "\\"},
+             {shortPath, path.substr(0, path.rfind('\\')) + "\\.\\" + path.substr(path.rfind('\\') + 1)},
+             {shortPath, temp.Path() + "\\Another Long Name.txt"}}) {
+        SCOPED_TRACE(longForm);
+        EXPECT_FALSE(listings.ConfirmShortForm(shortForm, longForm));
+    }
 }
 
 }  // namespace

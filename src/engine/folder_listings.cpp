@@ -1,0 +1,70 @@
+#include "engine/folder_listings.h"
+
+#include <windows.h>
+
+#include "base/strings.h"
+#include "base/unique.h"
+
+namespace zem {
+
+namespace {
+
+// The names of a plain absolute drive path ("C:", then one per folder level); empty for any
+// other form, which the listings leave to the system.
+StringList DrivePathNames(const std::string& path) {
+    if (path.size() < 4 || path.size() >= MAX_PATH || path[1] != ':' || path[2] != '\\') return {};
+    StringList names;
+    size_t start = 0;
+    for (size_t end = path.find('\\'); start <= path.size(); end = path.find('\\', start)) {
+        if (end == std::string::npos) end = path.size();
+        names.push_back(path.substr(start, end - start));
+        if (names.back().empty() || names.back() == "." || names.back() == ".." ||
+            names.back().find_first_of("/*?") != std::string::npos) {
+            return {};
+        }
+        start = end + 1;
+    }
+    return names;
+}
+
+}  // namespace
+
+bool FolderListings::ConfirmShortForm(const std::string& shortPath, const std::string& path) {
+    const StringList shortNames = DrivePathNames(shortPath);
+    const StringList longNames = DrivePathNames(path);
+    if (longNames.empty() || shortNames.size() != longNames.size()) return false;
+    if (!SameTextNoCase(shortNames[0], longNames[0])) return false;
+    std::string folder = longNames[0];
+    for (size_t i = 1; i < longNames.size(); ++i) {
+        // A name that is its own short name is found by its long name first.
+        if (!SameTextNoCase(shortNames[i], longNames[i]) && !NameLeadsTo(folder, shortNames[i], longNames[i])) {
+            return false;
+        }
+        folder += "\\" + longNames[i];
+    }
+    return true;
+}
+
+bool FolderListings::NameLeadsTo(const std::string& folder, const std::string& shortName, const std::string& longName) {
+    const Listing& listing = ListingOf(folder);
+    const auto found = listing.find(UpperCaseKey(shortName));
+    return found != listing.end() && found->second.count == 1 && SameTextNoCase(found->second.longName, longName);
+}
+
+const FolderListings::Listing& FolderListings::ListingOf(const std::string& folder) {
+    const std::string key = UpperCaseKey(folder);
+    const auto known = folders_.find(key);
+    if (known != folders_.end()) return known->second;
+    Listing& listing = folders_[key];
+    WIN32_FIND_DATAA data{};
+    const UniqueFindHandle search(::FindFirstFileA((folder + "\\*").c_str(), &data));
+    if (!search) return listing;
+    do {
+        const std::string name = data.cAlternateFileName[0] != '\0' ? data.cAlternateFileName : data.cFileName;
+        Entry& entry = listing[UpperCaseKey(name)];
+        if (entry.count++ == 0) entry.longName = data.cFileName;
+    } while (::FindNextFileA(search.Get(), &data));
+    return listing;
+}
+
+}  // namespace zem

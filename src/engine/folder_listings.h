@@ -1,0 +1,31 @@
+// The entries of folders, each folder listed once: tells whether a short name leads back to
+// the one file it was made for, without the folder scan the system makes for every name.
+#pragma once
+
+#include <string>
+#include <unordered_map>
+
+namespace zem {
+
+class FolderListings {
+public:
+    // True when the listings show that every name of `shortPath` leads to the same entry as
+    // the corresponding name of `path`, an absolute drive path. False when they cannot tell:
+    // the caller then asks the system.
+    bool ConfirmShortForm(const std::string& shortPath, const std::string& path);
+
+private:
+    struct Entry {
+        int count = 0;          // entries whose short name (or 8.3 long name) is the key
+        std::string longName;   // the first of them
+    };
+    using Listing = std::unordered_map<std::string, Entry>;
+
+    // The entries of the folder by upper-case short name; empty when it cannot be listed.
+    const Listing& ListingOf(const std::string& folder);
+    bool NameLeadsTo(const std::string& folder, const std::string& shortName, const std::string& longName);
+
+    std::unordered_map<std::string, Listing> folders_;
+};
+
+}  // namespace zem
