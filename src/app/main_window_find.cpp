@@ -54,7 +54,6 @@ void TForm1::SearchOutput(bool forward) {
     const std::string needle = FindEdit1().Text();
     if (needle.empty()) return;
     const std::wstring wideNeedle = MultiByteToWide(needle);
-    const std::wstring text = Memo1().WideText();  // one fetch: the search runs in memory
     CHARRANGE selection{};
     Memo1().GetSelection(selection);
     SearchRequest request;
@@ -63,15 +62,16 @@ void TForm1::SearchOutput(bool forward) {
     request.forward = forward;
     request.caret = static_cast<size_t>(selection.cpMax);
     request.selectionStart = static_cast<size_t>(selection.cpMin);
-    const size_t found = FindTextInEditor(text, request);
-    if (found == std::wstring::npos) {
+    // One fetch of the text: the search and the count run in memory.
+    const SearchOutcome outcome = SearchAndCount(Memo1().WideText(), request);
+    if (outcome.found == std::wstring::npos) {
         StatusBar1().SetText(2, MatchCountText(0));
     } else {
-        const auto start = static_cast<LONG>(found);
+        const auto start = static_cast<LONG>(outcome.found);
         Memo1().SetSelection(start, start + static_cast<LONG>(wideNeedle.size()));
         ::SendMessageA(memo_, EM_SCROLLCARET, 0, 0);
         ::SetFocus(memo_);
-        StatusBar1().SetText(2, MatchCountText(CountMatches(text, wideNeedle, request.matchCase)));
+        StatusBar1().SetText(2, MatchCountText(outcome.count));
     }
     if (FindEdit1().IndexOf(needle) < 0) FindEdit1().Insert(0, needle);
     UpdateHistoryClearCommands();

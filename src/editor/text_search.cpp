@@ -9,7 +9,8 @@ namespace {
 // A text as the comparison sees it: as it is, or folded when case does not matter.
 class Compared {
 public:
-    Compared(std::wstring_view text, bool matchCase) : folded_(matchCase ? std::wstring() : FoldAsciiCase(text)) {
+    Compared(std::wstring_view text, bool matchCase)
+        : folded_(matchCase ? std::wstring() : FoldAsciiCase(std::wstring(text))) {
         view_ = matchCase ? text : std::wstring_view(folded_);
     }
     Compared(const Compared&) = delete;
@@ -25,12 +26,11 @@ constexpr size_t kNone = std::wstring_view::npos;
 
 }  // namespace
 
-std::wstring FoldAsciiCase(std::wstring_view text) {
-    std::wstring folded(text);
-    for (wchar_t& c : folded) {
+std::wstring FoldAsciiCase(std::wstring text) {
+    for (wchar_t& c : text) {
         if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
     }
-    return folded;
+    return text;
 }
 
 size_t FindTextInEditor(std::wstring_view text, const SearchRequest& request) {
@@ -60,6 +60,18 @@ size_t CountMatches(std::wstring_view text, std::wstring_view needle, bool match
     size_t count = 0;
     for (size_t at = haystack.find(wanted); at != kNone; at = haystack.find(wanted, at + wanted.size())) ++count;
     return count;
+}
+
+SearchOutcome SearchAndCount(std::wstring text, const SearchRequest& request) {
+    if (request.matchCase) {
+        return {FindTextInEditor(text, request), CountMatches(text, request.needle, true)};
+    }
+    const std::wstring folded = FoldAsciiCase(std::move(text));
+    const std::wstring needle = FoldAsciiCase(std::wstring(request.needle));
+    SearchRequest exact = request;
+    exact.needle = needle;
+    exact.matchCase = true;
+    return {FindTextInEditor(folded, exact), CountMatches(folded, needle, true)};
 }
 
 std::string MatchCountText(size_t count) {

@@ -18,7 +18,7 @@ struct SearchRequest {
 };
 
 // The text with the letters A-Z folded to a-z and every other character kept.
-std::wstring FoldAsciiCase(std::wstring_view text);
+std::wstring FoldAsciiCase(std::wstring text);
 
 // Forward: the first match at or after the caret, else the first in the text. Backward: the
 // last match ending at or before the selection's start, else the last in the text.
@@ -27,6 +27,13 @@ size_t FindTextInEditor(std::wstring_view text, const SearchRequest& request);
 
 // Non-overlapping occurrences in the whole text; an empty needle counts nothing.
 size_t CountMatches(std::wstring_view text, std::wstring_view needle, bool matchCase);
+
+// The search and the match count over one text, folded at most once.
+struct SearchOutcome {
+    size_t found;  // the position of the match, or npos
+    size_t count;  // every match in the text
+};
+SearchOutcome SearchAndCount(std::wstring text, const SearchRequest& request);
 
 // "No matches", "1 match", "N matches".
 std::string MatchCountText(size_t count);

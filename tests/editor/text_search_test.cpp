@@ -54,6 +54,22 @@ TEST(FindTextInEditor, CaseFoldingCoversOnlyTheLettersAToZ) {
     EXPECT_EQ(Forward(L"xx \u00E9t\u00E9", L"\u00E9T\u00E9", 0), 3u);
 }
 
+TEST(SearchAndCount, FindsAndCountsInOneTextWithOrWithoutCase) {
+    SearchRequest request;
+    request.needle = L"PATH";
+    request.caret = request.selectionStart = 1;
+    const SearchOutcome folded = SearchAndCount(L"Path\rpath\rPATH and path", request);
+    EXPECT_EQ(folded.found, 5u);
+    EXPECT_EQ(folded.count, 4u);
+    request.matchCase = true;
+    const SearchOutcome exact = SearchAndCount(L"Path\rpath\rPATH and path", request);
+    EXPECT_EQ(exact.found, 10u);
+    EXPECT_EQ(exact.count, 1u);
+    request.needle = L"none";
+    EXPECT_EQ(SearchAndCount(L"Path", request).found, std::wstring::npos);
+    EXPECT_EQ(SearchAndCount(L"Path", request).count, 0u);
+}
+
 TEST(CountMatches, NonOverlappingMatchesInEveryLine) {
     EXPECT_EQ(CountMatches(L"aaaa", L"aa", false), 2u);
     EXPECT_EQ(CountMatches(L"Path\rpath\rPATH and path", L"path", false), 4u);

@@ -342,43 +342,13 @@ TEST_F(PreferencesTest, HelpGoesToTheContextOfTheControlOrTheDialog) {
     EXPECT_EQ(ComboBox(dialog.Control(IDC_DEF_OUTPUT_FILE_COMBO)).Edit().Text(), "");
 }
 
-// Answers the file selection with `path` once it appears; gives up after ten seconds.
-class FileSelectionAnswerer {
-public:
-    explicit FileSelectionAnswerer(std::string path) : path_(std::move(path)), watcher_([this] { Watch(); }) {}
-    ~FileSelectionAnswerer() { Title(); }
-    const std::string& Title() {
-        if (watcher_.joinable()) watcher_.join();
-        return title_;
-    }
-
-private:
-    void Watch() {
-        for (int i = 0; i < 500; ++i) {
-            HWND dialog = ::FindWindowA("#32770", "Select Default Output File");
-            if (dialog && ::IsWindowVisible(dialog)) {
-                title_ = WindowText(dialog);
-                std::this_thread::sleep_for(std::chrono::milliseconds(200));
-                ::SendMessageA(::GetDlgItem(dialog, cmb13), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path_.c_str()));
-                ::SendMessageA(::GetDlgItem(dialog, edt1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path_.c_str()));
-                ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-                return;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
-    }
-    std::string path_;
-    std::string title_;
-    std::thread watcher_;
-};
-
 TEST_F(PreferencesTest, SelectingAFileMakesItTheTextAndHintAndKeepsThePreviousText) {
     TempFolder folder;
     const std::string chosen = folder.MakeFile("chosen.txt", "text");
     store_.SetDefEditorFile(kDefEditorFile);
     TTarvelixConfigDlg dialog(&store_, false, help_);
     const HWND hwnd = Open(dialog);
-    FileSelectionAnswerer answerer(chosen);
+    FileDialogAnswerer answerer("Select Default Output File", chosen);
     Press(hwnd, IDC_SEL_DEF_OUTPUT_FILE_BUTTON);
     EXPECT_EQ(answerer.Title(), "Select Default Output File");
     const ComboBox files(dialog.Control(IDC_DEF_OUTPUT_FILE_COMBO));

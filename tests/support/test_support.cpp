@@ -1,5 +1,7 @@
 #include "test_support.h"
 
+#include <dlgs.h>
+
 #include <cstring>
 
 #include "base/unique.h"
@@ -186,6 +188,31 @@ void MessageBoxAnswerer::Watch() {
         }
     }
     answered_ = pressed == buttons_.size();
+}
+
+FileDialogAnswerer::FileDialogAnswerer(std::string title, std::string path)
+    : wantedTitle_(std::move(title)), path_(std::move(path)), watcher_([this] { Watch(); }) {}
+
+FileDialogAnswerer::~FileDialogAnswerer() { Title(); }
+
+const std::string& FileDialogAnswerer::Title() {
+    if (watcher_.joinable()) watcher_.join();
+    return title_;
+}
+
+void FileDialogAnswerer::Watch() {
+    for (int i = 0; i < 500; ++i) {
+        const HWND dialog = ::FindWindowA("#32770", wantedTitle_.c_str());
+        if (dialog && ::IsWindowVisible(dialog)) {
+            title_ = TextOf(dialog);
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+            ::SendMessageA(::GetDlgItem(dialog, cmb13), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path_.c_str()));
+            ::SendMessageA(::GetDlgItem(dialog, edt1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path_.c_str()));
+            ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+            return;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
 }
 
 }  // namespace zem::test

@@ -127,4 +127,22 @@ private:
     std::thread watcher_;
 };
 
+// Answers the file dialog of this title with `path` once it appears, as typing the name and
+// pressing the default button does; gives up after ten seconds.
+class FileDialogAnswerer {
+public:
+    FileDialogAnswerer(std::string title, std::string path);
+    ~FileDialogAnswerer();
+    // Waits for the watcher; the dialog's title, empty when none appeared.
+    const std::string& Title();
+
+private:
+    void Watch();
+
+    std::string wantedTitle_;
+    std::string path_;
+    std::string title_;
+    std::thread watcher_;
+};
+
 }  // namespace zem::test
