@@ -12,39 +12,29 @@ namespace zem {
 
 namespace {
 
-// Long texts are streamed in: one replacement of tens of thousands of lines costs the
-// control time that grows faster than the text.
-constexpr int kStreamedLines = 500;
+// One replacement of tens of thousands of lines costs the control time that grows faster than
+// the text, and streaming text in at the end of a text loses it (Wine inserts only into an
+// almost empty control). Long texts go in as replacements of a few hundred lines each.
+constexpr int kLinesPerReplacement = 500;
 
-struct StreamSource {
-    const std::string* text;
-    size_t position;
-};
-
-// Hands the text out in chunks that never end between CR and LF: the control would insert
-// an empty line there.
-DWORD CALLBACK StreamText(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* delivered) {
-    auto* source = reinterpret_cast<StreamSource*>(cookie);
-    const std::string& text = *source->text;
-    size_t count = std::min(text.size() - source->position, static_cast<size_t>(size));
-    if (count > 1 && source->position + count < text.size() && text[source->position + count - 1] == '\r') --count;
-    std::copy_n(text.data() + source->position, count, buffer);
-    source->position += count;
-    *delivered = static_cast<LONG>(count);
-    return 0;
+// The end of the part of `text` from `start` that holds at most kLinesPerReplacement lines.
+size_t PartEnd(const std::string& text, size_t start) {
+    size_t end = start;
+    for (int lines = 0; lines < kLinesPerReplacement && end < text.size(); ++lines) {
+        const size_t lineFeed = text.find('\n', end);
+        end = lineFeed == std::string::npos ? text.size() : lineFeed + 1;
+    }
+    return end;
 }
 
-void ReplaceSelection(HWND editor, const std::string& text, int lines) {
-    if (lines < kStreamedLines) {
-        ::SendMessageA(editor, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
-        return;
+// Inserts in place of the selection, recorded for no Undo.
+void ReplaceSelection(HWND editor, const std::string& text) {
+    for (size_t start = 0; start < text.size();) {
+        const size_t end = PartEnd(text, start);
+        const std::string part = text.substr(start, end - start);
+        ::SendMessageA(editor, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(part.c_str()));
+        start = end;
     }
-    StreamSource source{&text, 0};
-    EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&source), 0, StreamText};
-    ::SendMessageA(editor, EM_STREAMIN, SF_TEXT | SFF_SELECTION, reinterpret_cast<LPARAM>(&stream));
-    // A streamed insertion is recorded for Undo, and a report must not be undone; the undo
-    // history goes as it does with an insertion that cannot be undone.
-    ::SendMessageA(editor, EM_EMPTYUNDOBUFFER, 0, 0);
 }
 
 }  // namespace
@@ -68,9 +58,8 @@ void ReportOutput::Flush() {
     if (pending_.empty()) return;
     std::string text;
     text.swap(pending_);
-    const int lines = pendingLines_;
     pendingLines_ = 0;
-    Insert(text, lines);
+    Insert(text);
 }
 
 LONG ReportOutput::EndPosition() const {
@@ -78,12 +67,12 @@ LONG ReportOutput::EndPosition() const {
     return static_cast<LONG>(::SendMessageA(editor_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0));
 }
 
-void ReportOutput::Insert(const std::string& text, int lines) {
+void ReportOutput::Insert(const std::string& text) {
     {
         RedrawSuspended redraw(editor_);
         CHARRANGE end{EndPosition(), EndPosition()};
         ::SendMessageA(editor_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&end));
-        ReplaceSelection(editor_, text, lines);
+        ReplaceSelection(editor_, text);
         ::SendMessageA(editor_, EM_SETMODIFY, TRUE, 0);
     }
     CHARRANGE caret{};

@@ -38,7 +38,7 @@ public:
 
 private:
     void Flush();
-    void Insert(const std::string& text, int lines);
+    void Insert(const std::string& text);
     LONG EndPosition() const;
 
     HWND editor_;
