@@ -68,6 +68,7 @@ LONG ReportOutput::EndPosition() const {
 }
 
 void ReportOutput::Insert(const std::string& text) {
+    endLine_ = -1;
     {
         RedrawSuspended redraw(editor_);
         CHARRANGE end{EndPosition(), EndPosition()};
@@ -112,8 +113,10 @@ int ReportOutput::LineCount() {
 }
 
 int ReportOutput::NextLineIndex() {
-    const int endLine = static_cast<int>(::SendMessageA(editor_, EM_EXLINEFROMCHAR, 0, EndPosition()));
-    return endLine + pendingLines_;
+    if (batchDepth_ == 0 || endLine_ < 0) {
+        endLine_ = static_cast<int>(::SendMessageA(editor_, EM_EXLINEFROMCHAR, 0, EndPosition()));
+    }
+    return endLine_ + pendingLines_;
 }
 
 ReportBatch::~ReportBatch() {

@@ -32,7 +32,9 @@ public:
     // The 0-based line on which the next appended text starts.
     int NextLineIndex();
 
-    void BeginBatch() { ++batchDepth_; }
+    void BeginBatch() {
+        if (batchDepth_++ == 0) endLine_ = -1;
+    }
     // Inserts what the outermost batch gathered.
     void EndBatch();
 
@@ -45,6 +47,7 @@ private:
     int batchDepth_ = 0;
     std::string pending_;
     int pendingLines_ = 0;
+    int endLine_ = -1;  // the editor's last line, asked once per batch: the text stays as it is
 };
 
 // A batch for the lifetime of a command's report. Finish() inserts and reports a failed
