@@ -73,6 +73,8 @@ void TForm1::OnShow() {
         [this] { RestoreRecentFiles(); },
         [this] { RestoreSearchTexts(); },
         [this] { UpdatePseudoEntries(); },
+        // Zoomed before the start file comes in: zooming a long text lays all of it out again.
+        [this] { RestoreZoom(ReadGuarded([this] { return Config()->ZoomFactor(); }).value_or(kDefaultZoomFactor)); },
         [this] { LoadStartFile(startCommandLine_); },
         [this] { AssignZoomOutShortcut(); },
         [this] { EnableStartCommands(); },
@@ -163,7 +165,6 @@ void TForm1::LoadStartFile(const CommandLineResult& commandLine) {
         RebuildRecentFilesMenu();
         UpdateHistoryClearCommands();
     }
-    RestoreZoom(ReadGuarded([this] { return Config()->ZoomFactor(); }).value_or(kDefaultZoomFactor));
     if (result != 0 && !startFile.empty()) {
         ShowDocumentError(IDS_LOAD_ERROR, startFile, result, kLoadErrorHelpContext);
     }

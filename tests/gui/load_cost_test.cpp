@@ -31,10 +31,13 @@ bool IsEditor(HWND window) {
 }
 
 // Counts what this thread sends while it lives: questions by message, notifications by code
-// (offset so that they cannot be mistaken for messages).
+// (offset so that they cannot be mistaken for messages), and zooms of an editor that holds
+// text, which lay all of it out again (the header alone is not worth counting).
 class EditorTraffic {
 public:
     static constexpr UINT kNotification = 0x10000;
+    static constexpr UINT kZoomOverText = 0x20000;
+    static constexpr int kLongerThanAnyHeader = 20000;
 
     EditorTraffic() : hook_(::SetWindowsHookExA(WH_CALLWNDPROC, Hook, nullptr, ::GetCurrentThreadId())) {
         instance_ = this;
@@ -54,7 +57,12 @@ private:
     }
 
     void Count(const CWPSTRUCT& sent) {
-        if (sent.message == WM_NOTIFY) {
+        if (looking_) return;  // the counter's own question
+        if (sent.message == EM_SETZOOM && IsEditor(sent.hwnd)) {
+            looking_ = true;
+            if (::GetWindowTextLengthA(sent.hwnd) > kLongerThanAnyHeader) ++counts_[kZoomOverText];
+            looking_ = false;
+        } else if (sent.message == WM_NOTIFY) {
             const auto* header = reinterpret_cast<const NMHDR*>(sent.lParam);
             if (IsEditor(header->hwndFrom)) ++counts_[kNotification + header->code];
         } else if (sent.message == WM_COMMAND && sent.lParam != 0) {
@@ -67,6 +75,7 @@ private:
 
     static inline EditorTraffic* instance_ = nullptr;
     HHOOK hook_;
+    bool looking_ = false;
     std::map<UINT, int> counts_;
 };
 
@@ -80,6 +89,8 @@ std::string Document(int lines) {
 
 class LoadCostTest : public MainWindowTest {
 protected:
+    static constexpr uint32_t kStoredZoom = 0x00020003;  // 150 %
+
     void SetUp() override {
         MainWindowTest::SetUp();
         shortFile_ = temp_.MakeFile("Short Document.txt", Document(kShortLines));
@@ -102,6 +113,12 @@ protected:
         EXPECT_TRUE(form_->Memo1().WideText() == MultiByteToWide(text)) << path;
     }
 
+    // The start file comes into an editor zoomed as stored, and the text is not zoomed again.
+    void ExpectZoomedOnce(const std::map<UINT, int>& start) {
+        EXPECT_EQ(form_->Memo1().Zoom(), kStoredZoom);
+        EXPECT_EQ(start.count(EditorTraffic::kZoomOverText), 0u);
+    }
+
     // Starts the window as the program does with this command line.
     void StartWith(const StringList& commandLine) {
         form_ = std::make_unique<TForm1>(TZemCommanLineStrList(commandLine));
@@ -110,11 +127,12 @@ protected:
         PumpMessages();
     }
 
-    // Ends the window and forgets its settings, so that the next start finds what the first did.
+    // Ends the window and forgets what it stored, so that the next start finds what the first did.
     void End() {
         form_.reset();
         PumpMessages();
         DeleteUserKey(kAppRegistryKey);
+        store_.SetZoomFactor(kStoredZoom);
     }
 
     void LoadThroughTheDialog(const std::string& path) {
@@ -129,15 +147,18 @@ protected:
 };
 
 TEST_F(LoadCostTest, AStartFileOnTheCommandLine) {
+    store_.SetZoomFactor(kStoredZoom);
     const auto shortStart = TrafficOf([&] { StartWith({"ZemTarvelix.exe", shortFile_}); });
     ExpectShown(shortFile_, kShortLines);
     End();
     const auto longStart = TrafficOf([&] { StartWith({"ZemTarvelix.exe", longFile_}); });
     ExpectShown(longFile_, kLongLines);
+    ExpectZoomedOnce(longStart);
     EXPECT_EQ(shortStart, longStart);
 }
 
 TEST_F(LoadCostTest, TheDefaultOutputFileAtStartUp) {
+    store_.SetZoomFactor(kStoredZoom);
     store_.SetDefEditorFile(shortFile_);
     const auto shortStart = TrafficOf([&] { Start(); });
     ExpectShown(shortFile_, kShortLines);
@@ -145,6 +166,7 @@ TEST_F(LoadCostTest, TheDefaultOutputFileAtStartUp) {
     store_.SetDefEditorFile(longFile_);
     const auto longStart = TrafficOf([&] { Start(); });
     ExpectShown(longFile_, kLongLines);
+    ExpectZoomedOnce(longStart);
     EXPECT_EQ(shortStart, longStart);
 }
 
