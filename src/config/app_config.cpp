@@ -147,26 +147,39 @@ void TTarvelixAppConfig::SetDontShow(SuppressibleDialog dialog, bool suppressed)
     }
 }
 
-StringList TTarvelixAppConfig::NumberedNames(const char* prefix) const {
-    std::vector<std::pair<int32_t, std::string>> numbered;
-    for (auto& name : registry_.ValueNames()) {
-        const int32_t number = ValueNameNumber(name, prefix);
-        if (number > 0) numbered.emplace_back(number, std::move(name));
+namespace {
+
+// The items whose names are the prefix and a number, in the order of the numbers. The registry
+// may list values sorted by name (Item100 before Item11); equal numbers keep its order.
+template <class Item, class NameOf>
+std::vector<Item> InNumberOrder(std::vector<Item> items, const char* prefix, NameOf nameOf) {
+    std::vector<std::pair<int32_t, Item>> numbered;
+    for (auto& item : items) {
+        const int32_t number = ValueNameNumber(nameOf(item), prefix);
+        if (number > 0) numbered.emplace_back(number, std::move(item));
     }
-    // The registry may list values sorted by name (Item100 before Item11): the number in the
-    // name gives the order. Equal numbers keep the registry's order.
-    std::stable_sort(numbered.begin(), numbered.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    StringList names;
-    for (auto& entry : numbered) names.push_back(std::move(entry.second));
-    return names;
+    std::stable_sort(numbered.begin(), numbered.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<Item> ordered;
+    for (auto& entry : numbered) ordered.push_back(std::move(entry.second));
+    return ordered;
+}
+
+}  // namespace
+
+StringList TTarvelixAppConfig::NumberedNames(const char* prefix) const {
+    return InNumberOrder(registry_.ValueNames(), prefix, [](const std::string& name) { return name; });
 }
 
 StringList TTarvelixAppConfig::ReadList(StoreKey key, const char* prefix) {
     KeyScope scope(registry_);
     StringList list;
     Open(key, true);
-    for (const auto& name : NumberedNames(prefix)) list.push_back(registry_.ReadString(name));
+    const auto values = InNumberOrder(registry_.Values(), prefix,
+                                      [](const RegistryAccessor::NamedValue& value) { return value.name; });
+    for (const auto& value : values) {
+        if (!value.isText) throw RegistryAccessor::InvalidType(value.name);
+        list.push_back(value.text);
+    }
     return list;
 }
 

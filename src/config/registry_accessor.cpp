@@ -51,6 +51,47 @@ StringList RegistryAccessor::ValueNames() const {
     return names;
 }
 
+namespace {
+
+// A text value's data as text: without the terminating zeros.
+std::string TextOf(const char* data, DWORD size) {
+    std::string text(data, size);
+    while (!text.empty() && text.back() == '\0') text.pop_back();
+    return text;
+}
+
+}  // namespace
+
+std::vector<RegistryAccessor::NamedValue> RegistryAccessor::Values() const {
+    std::vector<NamedValue> values;
+    if (!key_) return values;
+    DWORD count = 0, longestName = 0, longestData = 0;
+    if (::RegQueryInfoKeyA(key_.Get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count, &longestName,
+                           &longestData, nullptr, nullptr) != ERROR_SUCCESS) {
+        return values;
+    }
+    std::string name(longestName + 1, '\0');
+    std::string data(longestData + 1, '\0');
+    for (DWORD i = 0; i < count; ++i) {
+        DWORD nameLength = static_cast<DWORD>(name.size());
+        DWORD type = 0;
+        DWORD size = static_cast<DWORD>(data.size());
+        if (::RegEnumValueA(key_.Get(), i, name.data(), &nameLength, nullptr, &type,
+                            reinterpret_cast<BYTE*>(data.data()), &size) != ERROR_SUCCESS) {
+            continue;
+        }
+        NamedValue& value = values.emplace_back();
+        value.name.assign(name.data(), nameLength);
+        value.isText = type == REG_SZ || type == REG_EXPAND_SZ;
+        if (value.isText) value.text = TextOf(data.data(), size);
+    }
+    return values;
+}
+
+AppError RegistryAccessor::InvalidType(const std::string& name) {
+    return AppError(Format(ResString(IDS_INVALID_DATA_TYPE).c_str(), name.c_str()));
+}
+
 bool RegistryAccessor::HoldsText(const std::string& name) const {
     DWORD type = 0, size = 0;
     return QueryValue(name, type, size) && (type == REG_SZ || type == REG_EXPAND_SZ);
@@ -65,9 +106,7 @@ void RegistryAccessor::RequireType(const std::string& name, DWORD expected, DWOR
                                    DWORD& size) const {
     DWORD type = 0;
     size = 0;
-    if (QueryValue(name, type, size) && type != expected && type != alternative) {
-        throw AppError(Format(ResString(IDS_INVALID_DATA_TYPE).c_str(), name.c_str()));
-    }
+    if (QueryValue(name, type, size) && type != expected && type != alternative) throw InvalidType(name);
 }
 
 std::string RegistryAccessor::ReadString(const std::string& name) const {
@@ -78,9 +117,7 @@ std::string RegistryAccessor::ReadString(const std::string& name) const {
                                         reinterpret_cast<BYTE*>(value.data()), &size) != ERROR_SUCCESS) {
         return {};
     }
-    value.resize(size);
-    while (!value.empty() && value.back() == '\0') value.pop_back();
-    return value;
+    return TextOf(value.data(), size);
 }
 
 int32_t RegistryAccessor::ReadInteger(const std::string& name) const {

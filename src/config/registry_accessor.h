@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "base/app_error.h"
 #include "base/strings.h"
 #include "base/unique.h"
 
@@ -29,6 +30,17 @@ public:
     bool ValueExists(const std::string& name) const;
     // Value names in the order the registry enumerates them; empty without an open key.
     StringList ValueNames() const;
+
+    struct NamedValue {
+        std::string name;
+        bool isText = false;  // REG_SZ or REG_EXPAND_SZ
+        std::string text;     // the text of a text value, as ReadString gives it
+    };
+    // Every value with its text, read in one pass: a list of thousands of values costs one
+    // request per value instead of three.
+    std::vector<NamedValue> Values() const;
+    // The wrong-type error ReadString raises for the value.
+    static AppError InvalidType(const std::string& name);
     // The value exists and holds a string (REG_SZ or REG_EXPAND_SZ).
     bool HoldsText(const std::string& name) const;
     // The value's size in bytes, 0 when it does not exist.

@@ -93,6 +93,24 @@ TEST_F(HistoryListTest, ReadOrdersEntriesByTheirNumberAndKeepsDuplicates) {
     EXPECT_EQ(config_.ReadSearchTexts(), (StringList{"dup", "nine", "dup", "eleven", "hundred"}));
 }
 
+// A list is read in one pass over its key; each entry comes out as reading it alone gives it.
+TEST_F(HistoryListTest, EntriesReadTogetherKeepTheirTextsAndAWrongTypeStillFailsTheList) {
+    PutString(kConvertedPathsKey, "ConvertedPath01", "C:\\plain");
+    PutValue(kConvertedPathsKey, "ConvertedPath02", REG_EXPAND_SZ, "%WINDIR%\\x", 11);
+    PutValue(kConvertedPathsKey, "ConvertedPath03", REG_SZ, "zeros\0\0\0", 9);
+    PutValue(kConvertedPathsKey, "ConvertedPath04", REG_SZ, "", 0);
+    PutDword(kConvertedPathsKey, "Other", 7);  // not an entry: its type does not matter
+    EXPECT_EQ(config_.ReadConvertedPaths(), (StringList{"C:\\plain", "%WINDIR%\\x", "zeros", ""}));
+
+    PutDword(kConvertedPathsKey, "ConvertedPath05", 5);
+    try {
+        config_.ReadConvertedPaths();
+        ADD_FAILURE() << "a number among the entries was read as text";
+    } catch (const AppError& error) {
+        EXPECT_EQ(std::string(error.what()), "Invalid data type for 'ConvertedPath05'");
+    }
+}
+
 using LinesToGoToTest = ConfigStoreTest;
 
 TEST_F(LinesToGoToTest, ReadDecodesStoredData) {

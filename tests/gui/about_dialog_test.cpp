@@ -296,6 +296,8 @@ private:
 TEST_F(AboutDialogTest, SaveInfoAsProposesTheProductsNameAsRichText) {
     TempFolder folder;
     const CurrentFolder inFolder(folder.Path());
+    // The file dialogs open where this program's last one was left, when that is remembered.
+    DeleteUserKey("Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\ComDlg32\\LastVisitedMRU");
     dialog_->ShowPage(AboutPage::Details);
     ::ShowWindow(hwnd_, SW_HIDE);  // the answerer is to find the file selection alone
     MessageBoxAnswerer answerer(IDOK);
