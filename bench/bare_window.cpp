@@ -94,9 +94,9 @@ LRESULT BareEditorWindow::OnRequest(const COPYDATASTRUCT& request) {
         case kBareLoad:
             RenewEditor();
             return StreamIn(text) ? ::SendMessageA(editor_, WM_GETTEXTLENGTH, 0, 0) : -1;
-        case kBareSaveAnsi: return WriteText(text, false);
-        case kBareSaveUnicode: return WriteText(text, true);
-        case kBareCountMatches: return static_cast<LRESULT>(CountMatches(text));
+        case kBareSaveAnsi: return FetchAndWrite(editor_, text, false);
+        case kBareSaveUnicode: return FetchAndWrite(editor_, text, true);
+        case kBareCountMatches: return static_cast<LRESULT>(FetchAndCount(editor_, text));
     }
     return -1;
 }
@@ -139,15 +139,15 @@ bool BareEditorWindow::StreamIn(const std::string& path) const {
     return stream.dwError == 0;
 }
 
-LRESULT BareEditorWindow::WriteText(const std::string& path, bool unicode) const {
+LRESULT FetchAndWrite(HWND editor, const std::string& path, bool unicode) {
     const UINT codePage = unicode ? 1200 : CP_ACP;
     GETTEXTLENGTHEX length{GTL_USECRLF | GTL_PRECISE | GTL_NUMBYTES, codePage};
-    const auto bytes = static_cast<size_t>(::SendMessageA(editor_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0));
+    const auto bytes = static_cast<size_t>(::SendMessageA(editor, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0));
     // Room for the mark in front and the terminating zero behind.
     std::vector<char> text(bytes + 4, '\0');
     const size_t markSize = unicode ? 2 : 0;
     GETTEXTEX request{static_cast<DWORD>(text.size() - markSize), GT_USECRLF, codePage, nullptr, nullptr};
-    const auto fetched = static_cast<size_t>(::SendMessageA(editor_, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request),
+    const auto fetched = static_cast<size_t>(::SendMessageA(editor, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request),
                                                             reinterpret_cast<LPARAM>(text.data() + markSize)));
     if (unicode) {
         text[0] = '\xFF';
@@ -160,12 +160,12 @@ LRESULT BareEditorWindow::WriteText(const std::string& path, bool unicode) const
     return file && ::WriteFile(file.Get(), text.data(), size, &written, nullptr) && written == size ? written : -1;
 }
 
-size_t BareEditorWindow::CountMatches(const std::string& needle) const {
+size_t FetchAndCount(HWND editor, const std::string& needle) {
     GETTEXTLENGTHEX length{GTL_NUMCHARS | GTL_PRECISE, 1200};
-    const auto size = static_cast<size_t>(::SendMessageA(editor_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0));
+    const auto size = static_cast<size_t>(::SendMessageA(editor, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0));
     std::wstring text(size + 1, L'\0');
     GETTEXTEX request{static_cast<DWORD>(text.size() * sizeof(wchar_t)), GT_DEFAULT, 1200, nullptr, nullptr};
-    ::SendMessageA(editor_, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request), reinterpret_cast<LPARAM>(text.data()));
+    ::SendMessageA(editor, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request), reinterpret_cast<LPARAM>(text.data()));
     const auto fold = [](wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c + 32) : c; };
     for (wchar_t& c : text) c = fold(c);
     std::wstring wanted(needle.begin(), needle.end());  // an ASCII text

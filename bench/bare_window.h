@@ -21,6 +21,13 @@ enum BareRequest : ULONG_PTR {
     kBareCountMatches,  // the case-folded matches of a text, fetched once and counted in memory
 };
 
+// The whole text of a rich-edit control fetched once and written with one WriteFile: ANSI, or
+// UTF-16 with its mark; the bytes written, -1 on failure.
+LRESULT FetchAndWrite(HWND editor, const std::string& path, bool unicode);
+// The whole text of a rich-edit control fetched once and its case-folded matches of `needle`
+// (an ASCII text) counted in memory.
+size_t FetchAndCount(HWND editor, const std::string& needle);
+
 class BareEditorWindow {
 public:
     // `quitOnDestroy`: the window ends its thread's message loop when it is closed.
@@ -35,11 +42,6 @@ public:
     void RenewEditor();
     // Streams a file into the editor; UTF-16 when it starts with the FF FE mark. False on failure.
     bool StreamIn(const std::string& path) const;
-    // The whole text fetched once and written with one WriteFile: ANSI, or UTF-16 with its mark;
-    // the bytes written, -1 on failure.
-    LRESULT WriteText(const std::string& path, bool unicode) const;
-    // The whole text fetched once and its case-folded matches of `needle` counted.
-    size_t CountMatches(const std::string& needle) const;
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
