@@ -106,6 +106,7 @@ void TForm1::RestoreConvertedPaths() {
     if (!paths) return;
     const ComboBox pathBox = FileNameComboBox1();
     CaseInsensitiveSet listed(pathBox.Items());
+    const RedrawSuspended redraw(pathBox.Handle());  // a box repaints after every item otherwise
     for (const auto& path : *paths) {
         if (listed.Insert(path)) pathBox.Add(path);
     }
@@ -124,6 +125,7 @@ void TForm1::RestoreSearchTexts() {
     storeRead_.searchTexts = texts.has_value();
     if (!texts) return;
     const ComboBox findBox = FindEdit1();
+    const RedrawSuspended redraw(findBox.Handle());
     findBox.Clear();
     for (const auto& text : *texts) findBox.Add(text);
 }
