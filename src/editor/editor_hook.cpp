@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <richedit.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include "base/window.h"
 
@@ -25,6 +26,40 @@ private:
     HDROP drop_;
 };
 
+// A global memory block, locked while this lives.
+class LockedGlobal {
+public:
+    explicit LockedGlobal(HGLOBAL memory) : memory_(memory), data_(::GlobalLock(memory)) {}
+    ~LockedGlobal() {
+        if (data_ != nullptr) ::GlobalUnlock(memory_);
+    }
+    LockedGlobal(const LockedGlobal&) = delete;
+    LockedGlobal& operator=(const LockedGlobal&) = delete;
+    const void* Data() const { return data_; }
+    SIZE_T Size() const { return data_ != nullptr ? ::GlobalSize(memory_) : 0; }
+
+private:
+    HGLOBAL memory_;
+    void* data_;
+};
+
+// The names of a drop's list, each ending in a zero, the list in an empty name; read in one
+// pass, where asking the shell for them one by one walks the list from its start every time.
+// Nothing is read beyond `end`.
+template <class Char>
+void AppendNames(const Char* at, const Char* end, StringList& paths) {
+    while (at < end && *at != 0) {
+        const Char* name = at;
+        while (at < end && *at != 0) ++at;
+        if constexpr (sizeof(Char) == 1) {
+            paths.emplace_back(name, at);
+        } else {
+            paths.push_back(WideToMultiByte(std::wstring(name, at)));
+        }
+        ++at;
+    }
+}
+
 // The control undoes and redoes even while read-only; a read-only document must not change.
 bool IsUndoRequest(UINT message, WPARAM wParam) {
     if (message == EM_UNDO || message == WM_UNDO || message == EM_REDO) return true;
@@ -42,11 +77,16 @@ bool IsScrollMessage(UINT message) {
 
 StringList DroppedFilePaths(HDROP drop) {
     StringList paths;
-    const UINT count = ::DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
-    for (UINT i = 0; i < count; ++i) {
-        std::string path(::DragQueryFileA(drop, i, nullptr, 0) + 1, '\0');
-        path.resize(::DragQueryFileA(drop, i, path.data(), static_cast<UINT>(path.size())));
-        paths.push_back(std::move(path));
+    const LockedGlobal block(drop);
+    const auto* header = static_cast<const DROPFILES*>(block.Data());
+    if (header == nullptr || block.Size() < sizeof(DROPFILES) || header->pFiles >= block.Size()) return paths;
+    const char* names = static_cast<const char*>(block.Data()) + header->pFiles;
+    const char* end = static_cast<const char*>(block.Data()) + block.Size();
+    if (header->fWide) {
+        const auto* wideNames = reinterpret_cast<const wchar_t*>(names);
+        AppendNames(wideNames, wideNames + (end - names) / static_cast<ptrdiff_t>(sizeof(wchar_t)), paths);
+    } else {
+        AppendNames(names, end, paths);
     }
     return paths;
 }
