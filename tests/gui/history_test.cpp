@@ -26,30 +26,6 @@ TEST_F(MainWindowTest, ALongHistoryKeepsItsOrderThroughStartAndClose) {
     EXPECT_EQ(store_.ReadConvertedPaths(), paths);
 }
 
-// Counts the items a combo box is asked for while the object lives.
-class ItemReadCounter {
-public:
-    explicit ItemReadCounter(HWND box) {
-        box_ = box;
-        count_ = 0;
-        hook_ = ::SetWindowsHookExA(WH_CALLWNDPROC, &Hook, nullptr, ::GetCurrentThreadId());
-    }
-    ~ItemReadCounter() { ::UnhookWindowsHookEx(hook_); }
-    ItemReadCounter(const ItemReadCounter&) = delete;
-    ItemReadCounter& operator=(const ItemReadCounter&) = delete;
-    int Count() const { return count_; }
-
-private:
-    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
-        const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
-        if (code == HC_ACTION && call->hwnd == box_ && call->message == CB_GETLBTEXT) ++count_;
-        return ::CallNextHookEx(nullptr, code, wParam, lParam);
-    }
-    static inline HWND box_ = nullptr;
-    static inline int count_ = 0;
-    HHOOK hook_ = nullptr;
-};
-
 TEST_F(MainWindowTest, RestoringTheHistoryReadsEachEntryAFewTimesNotOncePerEntry) {
     StringList paths = NumberedPaths(400);
     paths.push_back("c:\\HISTORY\\ENTRY 7");  // a duplicate in other letter case is left out
@@ -58,10 +34,12 @@ TEST_F(MainWindowTest, RestoringTheHistoryReadsEachEntryAFewTimesNotOncePerEntry
     ASSERT_TRUE(form_->Create());
     int reads = 0;
     {
-        ItemReadCounter counter(form_->FileNameComboBox1().Handle());
+        const HWND box = form_->FileNameComboBox1().Handle();
+        const SentMessageWatch watch([&](const CWPSTRUCT& sent) {
+            if (sent.hwnd == box && sent.message == CB_GETLBTEXT) ++reads;  // the items the box is asked for
+        });
         form_->Show(SW_SHOWNORMAL);
         PumpMessages();
-        reads = counter.Count();
     }
     EXPECT_EQ(form_->FileNameComboBox1().Count(), 401);  // the 400 and "<Clear this list>"
     EXPECT_LT(reads, 4 * 400);

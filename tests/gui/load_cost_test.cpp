@@ -39,23 +39,10 @@ public:
     static constexpr UINT kZoomOverText = 0x20000;
     static constexpr int kLongerThanAnyHeader = 20000;
 
-    EditorTraffic() : hook_(::SetWindowsHookExA(WH_CALLWNDPROC, Hook, nullptr, ::GetCurrentThreadId())) {
-        instance_ = this;
-    }
-    ~EditorTraffic() {
-        ::UnhookWindowsHookEx(hook_);
-        instance_ = nullptr;
-    }
-    EditorTraffic(const EditorTraffic&) = delete;
-    EditorTraffic& operator=(const EditorTraffic&) = delete;
+    EditorTraffic() : watch_([this](const CWPSTRUCT& sent) { Count(sent); }) {}
     const std::map<UINT, int>& Counts() const { return counts_; }
 
 private:
-    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
-        if (code == HC_ACTION && instance_ != nullptr) instance_->Count(*reinterpret_cast<const CWPSTRUCT*>(lParam));
-        return ::CallNextHookEx(nullptr, code, wParam, lParam);
-    }
-
     void Count(const CWPSTRUCT& sent) {
         if (looking_) return;  // the counter's own question
         if (sent.message == EM_SETZOOM && IsEditor(sent.hwnd)) {
@@ -73,10 +60,9 @@ private:
         }
     }
 
-    static inline EditorTraffic* instance_ = nullptr;
-    HHOOK hook_;
     bool looking_ = false;
     std::map<UINT, int> counts_;
+    SentMessageWatch watch_;  // last: it calls Count while the counts live
 };
 
 std::string Document(int lines) {

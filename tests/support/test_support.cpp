@@ -190,6 +190,21 @@ void MessageBoxAnswerer::Watch() {
     answered_ = pressed == buttons_.size();
 }
 
+SentMessageWatch::SentMessageWatch(std::function<void(const CWPSTRUCT&)> onSent)
+    : onSent_(std::move(onSent)), hook_(::SetWindowsHookExA(WH_CALLWNDPROC, &Hook, nullptr, ::GetCurrentThreadId())) {
+    active_ = this;
+}
+
+SentMessageWatch::~SentMessageWatch() {
+    ::UnhookWindowsHookEx(hook_);
+    active_ = nullptr;
+}
+
+LRESULT CALLBACK SentMessageWatch::Hook(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HC_ACTION && active_ != nullptr) active_->onSent_(*reinterpret_cast<const CWPSTRUCT*>(lParam));
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 FileDialogAnswerer::FileDialogAnswerer(std::string title, std::string path)
     : wantedTitle_(std::move(title)), path_(std::move(path)), watcher_([this] { Watch(); }) {}
 

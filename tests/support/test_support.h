@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
 #include <thread>
@@ -125,6 +126,23 @@ private:
     std::vector<std::string> texts_;
     std::atomic<bool> answered_{false};
     std::thread watcher_;
+};
+
+// Hands every message sent on this thread while it lives to `onSent` (a WH_CALLWNDPROC hook):
+// a test counts what a window is asked. One watch at a time.
+class SentMessageWatch {
+public:
+    explicit SentMessageWatch(std::function<void(const CWPSTRUCT&)> onSent);
+    ~SentMessageWatch();
+    SentMessageWatch(const SentMessageWatch&) = delete;
+    SentMessageWatch& operator=(const SentMessageWatch&) = delete;
+
+private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
+
+    static inline SentMessageWatch* active_ = nullptr;
+    std::function<void(const CWPSTRUCT&)> onSent_;
+    HHOOK hook_;
 };
 
 // Answers the file dialog of this title with `path` once it appears, as typing the name and
