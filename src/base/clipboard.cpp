@@ -2,16 +2,16 @@
 
 #include <windows.h>
 
+#include "base/unique.h"
+
 namespace zem {
 
 bool ClipboardHasText() {
     if (!::IsClipboardFormatAvailable(CF_TEXT) || !::OpenClipboard(nullptr)) return false;
     bool hasText = false;
     if (HANDLE data = ::GetClipboardData(CF_TEXT)) {
-        if (const auto* text = static_cast<const char*>(::GlobalLock(data))) {
-            hasText = text[0] != '\0';
-            ::GlobalUnlock(data);
-        }
+        const LockedGlobal block(data);
+        hasText = block.Size() > 0 && static_cast<const char*>(block.Data())[0] != '\0';
     }
     ::CloseClipboard();
     return hasText;

@@ -94,4 +94,21 @@ using UniqueGdiObject = Unique<GdiObjectTraits>;
 using UniqueHGlobal = Unique<HandleTraits<HGLOBAL, nullptr, ReleaseGlobal>>;
 using UniqueHdc = Unique<HandleTraits<HDC, nullptr, ReleaseDC>>;
 
+// A global memory block, locked while this lives; no data when it cannot be locked.
+class LockedGlobal {
+public:
+    explicit LockedGlobal(HGLOBAL memory) : memory_(memory), data_(::GlobalLock(memory)) {}
+    ~LockedGlobal() {
+        if (data_ != nullptr) ::GlobalUnlock(memory_);
+    }
+    LockedGlobal(const LockedGlobal&) = delete;
+    LockedGlobal& operator=(const LockedGlobal&) = delete;
+    void* Data() const { return data_; }
+    SIZE_T Size() const { return data_ != nullptr ? ::GlobalSize(memory_) : 0; }
+
+private:
+    HGLOBAL memory_;
+    void* data_;
+};
+
 }  // namespace zem

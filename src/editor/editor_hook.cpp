@@ -5,6 +5,7 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include "base/unique.h"
 #include "base/window.h"
 
 namespace zem {
@@ -24,23 +25,6 @@ public:
 
 private:
     HDROP drop_;
-};
-
-// A global memory block, locked while this lives.
-class LockedGlobal {
-public:
-    explicit LockedGlobal(HGLOBAL memory) : memory_(memory), data_(::GlobalLock(memory)) {}
-    ~LockedGlobal() {
-        if (data_ != nullptr) ::GlobalUnlock(memory_);
-    }
-    LockedGlobal(const LockedGlobal&) = delete;
-    LockedGlobal& operator=(const LockedGlobal&) = delete;
-    const void* Data() const { return data_; }
-    SIZE_T Size() const { return data_ != nullptr ? ::GlobalSize(memory_) : 0; }
-
-private:
-    HGLOBAL memory_;
-    void* data_;
 };
 
 // The names of a drop's list, each ending in a zero, the list in an empty name; read in one

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <vector>
 
+#include "base/unique.h"
+
 namespace zem {
 namespace {
 
@@ -15,11 +17,14 @@ CLIPFORMAT FileGroupFormat() { return static_cast<CLIPFORMAT>(::RegisterClipboar
 
 // Shareable, zero-filled, movable memory holding `size` bytes copied from `bytes`.
 HGLOBAL GlobalCopy(const void* bytes, size_t size) {
-    HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT | GMEM_SHARE, size);
+    UniqueHGlobal memory(::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT | GMEM_SHARE, size));
     if (!memory) return nullptr;
-    std::memcpy(::GlobalLock(memory), bytes, size);
-    ::GlobalUnlock(memory);
-    return memory;
+    {
+        const LockedGlobal block(memory.Get());
+        if (block.Data() == nullptr) return nullptr;
+        std::memcpy(block.Data(), bytes, size);
+    }
+    return memory.Release();
 }
 
 class TextDataObject : public IDataObject {

@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "base/unique.h"
+
 
 namespace zem {
 namespace {
@@ -52,11 +54,10 @@ bool FetchPlainText(IDataObject* data, std::string& text) {
     if (!data || FAILED(data->GetData(&format, &medium))) return false;
     bool found = false;
     if (medium.tymed == TYMED_HGLOBAL) {
-        if (const auto* bytes = static_cast<const char*>(::GlobalLock(medium.hGlobal))) {
+        const LockedGlobal block(medium.hGlobal);
+        if (const auto* bytes = static_cast<const char*>(block.Data())) {
             // The block may be larger than its text, or hold no terminating zero at all.
-            const size_t size = ::GlobalSize(medium.hGlobal);
-            text.assign(bytes, ::strnlen(bytes, size));
-            ::GlobalUnlock(medium.hGlobal);
+            text.assign(bytes, ::strnlen(bytes, block.Size()));
             found = true;
         }
     }
