@@ -108,21 +108,19 @@ std::wstring WideTextOf(HWND editor, size_t length, DWORD flags) {
     return text;
 }
 
+// The whole text in UTF-16, with each paragraph's CR as CR LF when `crLf`.
+std::wstring WholeWideText(HWND editor, bool crLf) {
+    GETTEXTLENGTHEX request{GTL_NUMCHARS | GTL_PRECISE | (crLf ? GTL_USECRLF : 0u), 1200};
+    const auto length =
+        static_cast<size_t>(::SendMessageA(editor, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&request), 0));
+    return WideTextOf(editor, length, crLf ? GT_USECRLF : GT_DEFAULT);
+}
+
 }  // namespace
 
-std::wstring RichEdit::WideText() const {
-    GETTEXTLENGTHEX request{GTL_NUMCHARS | GTL_PRECISE, 1200};
-    const auto length =
-        static_cast<size_t>(::SendMessageA(handle_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&request), 0));
-    return WideTextOf(handle_, length, GT_DEFAULT);
-}
+std::wstring RichEdit::WideText() const { return WholeWideText(handle_, false); }
 
-std::wstring RichEdit::FileText() const {
-    GETTEXTLENGTHEX request{GTL_NUMCHARS | GTL_PRECISE | GTL_USECRLF, 1200};
-    const auto length =
-        static_cast<size_t>(::SendMessageA(handle_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&request), 0));
-    return WideTextOf(handle_, length, GT_USECRLF);
-}
+std::wstring RichEdit::FileText() const { return WholeWideText(handle_, true); }
 
 std::wstring RichEdit::SelectedWideText() const {
     CHARRANGE range{};

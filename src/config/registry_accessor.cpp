@@ -53,6 +53,8 @@ StringList RegistryAccessor::ValueNames() const {
 
 namespace {
 
+bool IsTextType(DWORD type) { return type == REG_SZ || type == REG_EXPAND_SZ; }
+
 // A text value's data as text: without the terminating zeros.
 std::string TextOf(const char* data, DWORD size) {
     std::string text(data, size);
@@ -82,7 +84,7 @@ std::vector<RegistryAccessor::NamedValue> RegistryAccessor::Values() const {
         }
         NamedValue& value = values.emplace_back();
         value.name.assign(name.data(), nameLength);
-        value.isText = type == REG_SZ || type == REG_EXPAND_SZ;
+        value.isText = IsTextType(type);
         if (value.isText) value.text = TextOf(data.data(), size);
     }
     return values;
@@ -94,7 +96,7 @@ AppError RegistryAccessor::InvalidType(const std::string& name) {
 
 bool RegistryAccessor::HoldsText(const std::string& name) const {
     DWORD type = 0, size = 0;
-    return QueryValue(name, type, size) && (type == REG_SZ || type == REG_EXPAND_SZ);
+    return QueryValue(name, type, size) && IsTextType(type);
 }
 
 uint32_t RegistryAccessor::DataSize(const std::string& name) const {

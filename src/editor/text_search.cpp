@@ -63,15 +63,15 @@ size_t CountMatches(std::wstring_view text, std::wstring_view needle, bool match
 }
 
 SearchOutcome SearchAndCount(std::wstring text, const SearchRequest& request) {
-    if (request.matchCase) {
-        return {FindTextInEditor(text, request), CountMatches(text, request.needle, true)};
+    std::wstring needle(request.needle);
+    if (!request.matchCase) {
+        text = FoldAsciiCase(std::move(text));
+        needle = FoldAsciiCase(std::move(needle));
     }
-    const std::wstring folded = FoldAsciiCase(std::move(text));
-    const std::wstring needle = FoldAsciiCase(std::wstring(request.needle));
-    SearchRequest exact = request;
+    SearchRequest exact = request;  // the texts are folded already, when case does not matter
     exact.needle = needle;
     exact.matchCase = true;
-    return {FindTextInEditor(folded, exact), CountMatches(folded, needle, true)};
+    return {FindTextInEditor(text, exact), CountMatches(text, needle, true)};
 }
 
 std::string MatchCountText(size_t count) {
