@@ -36,6 +36,7 @@ TForm1::~TForm1() {
 }
 
 bool TForm1::Create() {
+    historyPrefetch_.emplace();
     HICON icon = ::LoadIconA(::GetModuleHandleA(nullptr), "DEFICON1");
     RegisterClass(kWindowClass, icon, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     mainMenu_ = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINMENU));

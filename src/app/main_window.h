@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/command_line.h"
@@ -15,6 +16,7 @@
 #include "base/unique.h"
 #include "base/window.h"
 #include "config/app_config.h"
+#include "config/history_prefetch.h"
 #include "config/suppressible_dialogs.h"
 #include "config/recent_files.h"
 #include "editor/editor_balloon.h"
@@ -277,6 +279,7 @@ private:
         bool editorFiles = false;
     } storeRead_;
     std::unique_ptr<TTarvelixAppConfig> config_;
+    std::optional<HistoryPrefetch> historyPrefetch_;  // started before the window is built
     std::unique_ptr<TTarvRecentEditorFileItems> recentFiles_;
     CommandTable commands_;
     ReportOutput output_;

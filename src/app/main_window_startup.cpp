@@ -101,7 +101,8 @@ void TForm1::RestoreBasePathMenu() {
 }
 
 void TForm1::RestoreConvertedPaths() {
-    const auto paths = ReadGuarded([this] { return Config()->ReadConvertedPaths(); });
+    auto paths = historyPrefetch_->TakeConvertedPaths();
+    if (!paths) paths = ReadGuarded([this] { return Config()->ReadConvertedPaths(); });
     storeRead_.convertedPaths = paths.has_value();
     if (!paths) return;
     const ComboBox pathBox = FileNameComboBox1();
@@ -121,7 +122,8 @@ void TForm1::RestoreRecentFiles() {
 }
 
 void TForm1::RestoreSearchTexts() {
-    const auto texts = ReadGuarded([this] { return Config()->ReadSearchTexts(); });
+    auto texts = historyPrefetch_->TakeSearchTexts();
+    if (!texts) texts = ReadGuarded([this] { return Config()->ReadSearchTexts(); });
     storeRead_.searchTexts = texts.has_value();
     if (!texts) return;
     const ComboBox findBox = FindEdit1();

@@ -172,8 +172,22 @@ StringList TTarvelixAppConfig::NumberedNames(const char* prefix) const {
 
 StringList TTarvelixAppConfig::ReadList(StoreKey key, const char* prefix) {
     KeyScope scope(registry_);
-    StringList list;
     Open(key, true);
+    return ListOfOpenKey(prefix);
+}
+
+std::optional<StringList> TTarvelixAppConfig::ReadListQuietly(StoreKey key, const char* prefix) {
+    KeyScope scope(registry_);
+    if (!Open(key, false)) return std::nullopt;
+    try {
+        return ListOfOpenKey(prefix);
+    } catch (const AppError&) {
+        return std::nullopt;
+    }
+}
+
+StringList TTarvelixAppConfig::ListOfOpenKey(const char* prefix) const {
+    StringList list;
     const auto values = InNumberOrder(registry_.Values(), prefix,
                                       [](const RegistryAccessor::NamedValue& value) { return value.name; });
     for (const auto& value : values) {

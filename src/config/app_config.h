@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "base/strings.h"
@@ -67,6 +68,14 @@ public:
     StringList ReadEditorFiles() { return ReadList(StoreKey::EditorFiles, kEditorFilePrefix); }
     StringList ReadConvertedPaths() { return ReadList(StoreKey::ConvertedPaths, kConvertedPathPrefix); }
     StringList ReadSearchTexts() { return ReadList(StoreKey::TextSearches, kSearchTextPrefix); }
+    // The same reads without any message, for a worker thread: nothing when the key cannot be
+    // opened or an entry is not text, so that the caller's own read meets and reports the fault.
+    std::optional<StringList> ReadConvertedPathsQuietly() {
+        return ReadListQuietly(StoreKey::ConvertedPaths, kConvertedPathPrefix);
+    }
+    std::optional<StringList> ReadSearchTextsQuietly() {
+        return ReadListQuietly(StoreKey::TextSearches, kSearchTextPrefix);
+    }
     // A null list changes nothing; an empty one deletes every entry.
     void WriteEditorFiles(const StringList* list) { WriteList(StoreKey::EditorFiles, kEditorFilePrefix, list); }
     void WriteConvertedPaths(const StringList* list) { WriteList(StoreKey::ConvertedPaths, kConvertedPathPrefix, list); }
@@ -103,6 +112,9 @@ private:
     void WriteString(StoreKey key, const char* name, const std::string& value);
 
     StringList ReadList(StoreKey key, const char* prefix);
+    std::optional<StringList> ReadListQuietly(StoreKey key, const char* prefix);
+    // The entries of the numbered list `prefix` in the open key; throws on an entry that is not text.
+    StringList ListOfOpenKey(const char* prefix) const;
     void WriteList(StoreKey key, const char* prefix, const StringList* list);
     int ClearList(StoreKey key, const char* prefix);
     // Value names of the open key that belong to the numbered list `prefix`.

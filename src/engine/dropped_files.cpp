@@ -17,7 +17,7 @@ DroppedFileText Converted(const std::string& path, FolderListings* listings) {
         if (shortPath.empty()) return {true, true, BuildShortFormError(path, LastErrorOr(ErrUnknownFailure))};
         return {true, false, BuildShortFormReport(false, {}, shortPath, path)};
     }
-    const LongPathForm longForm = GetLongPathForm(path);
+    const LongPathForm longForm = GetLongPathForm(path, listings);
     if (longForm.error != 0) return {true, true, BuildLongFormError(path, longForm.error)};
     return {true, false, BuildLongFormReport(longForm.path, path)};
 }

@@ -4,6 +4,7 @@
 
 #include "base/strings.h"
 #include "base/unique.h"
+#include "engine/path_input.h"
 
 namespace zem {
 
@@ -45,10 +46,30 @@ bool FolderListings::ConfirmShortForm(const std::string& shortPath, const std::s
     return true;
 }
 
+std::optional<std::string> FolderListings::LongForm(const std::string& path) {
+    const StringList names = DrivePathNames(path);
+    if (names.empty()) return std::nullopt;
+    std::string longPath = names[0];
+    for (size_t i = 1; i < names.size(); ++i) {
+        // The system keeps a name that is long already as it is written.
+        if (IsLongNameComponent(names[i])) return std::nullopt;
+        const Entry* entry = OnlyEntryNamed(longPath, names[i]);
+        // A '?' stands for a character the code page lacks: that name only the system can give.
+        if (!entry || entry->longName.find('?') != std::string::npos) return std::nullopt;
+        longPath += "\\" + entry->longName;
+    }
+    return longPath;
+}
+
 bool FolderListings::NameLeadsTo(const std::string& folder, const std::string& shortName, const std::string& longName) {
+    const Entry* entry = OnlyEntryNamed(folder, shortName);
+    return entry && SameTextNoCase(entry->longName, longName);
+}
+
+const FolderListings::Entry* FolderListings::OnlyEntryNamed(const std::string& folder, const std::string& name) {
     const Listing& listing = ListingOf(folder);
-    const auto found = listing.find(UpperCaseKey(shortName));
-    return found != listing.end() && found->second.count == 1 && SameTextNoCase(found->second.longName, longName);
+    const auto found = listing.find(UpperCaseKey(name));
+    return found != listing.end() && found->second.count == 1 ? &found->second : nullptr;
 }
 
 const FolderListings::Listing& FolderListings::ListingOf(const std::string& folder) {
@@ -59,10 +80,16 @@ const FolderListings::Listing& FolderListings::ListingOf(const std::string& fold
     WIN32_FIND_DATAA data{};
     const UniqueFindHandle search(::FindFirstFileA((folder + "\\*").c_str(), &data));
     if (!search) return listing;
-    do {
-        const std::string name = data.cAlternateFileName[0] != '\0' ? data.cAlternateFileName : data.cFileName;
-        Entry& entry = listing[UpperCaseKey(name)];
+    const auto add = [&listing, &data](const std::string& name) {
+        Entry& entry = listing[name];
         if (entry.count++ == 0) entry.longName = data.cFileName;
+    };
+    do {
+        // The system finds an entry by either name, so either may be shared with another entry.
+        const std::string longKey = UpperCaseKey(data.cFileName);
+        add(longKey);
+        const std::string shortKey = UpperCaseKey(data.cAlternateFileName);
+        if (!shortKey.empty() && shortKey != longKey) add(shortKey);
     } while (::FindNextFileA(search.Get(), &data));
     return listing;
 }

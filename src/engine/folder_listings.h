@@ -2,6 +2,7 @@
 // the one file it was made for, without the folder scan the system makes for every name.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <unordered_map>
 
@@ -13,17 +14,24 @@ public:
     // the corresponding name of `path`, an absolute drive path. False when they cannot tell:
     // the caller then asks the system.
     bool ConfirmShortForm(const std::string& shortPath, const std::string& path);
+    // The long form of `path`, an absolute drive path of 8.3 names, when the listings name
+    // exactly one entry for each of them; nothing when they cannot tell: the caller then asks
+    // the system.
+    std::optional<std::string> LongForm(const std::string& path);
 
 private:
     struct Entry {
-        int count = 0;          // entries whose short name (or 8.3 long name) is the key
+        int count = 0;          // entries whose short name or long name is the key
         std::string longName;   // the first of them
     };
     using Listing = std::unordered_map<std::string, Entry>;
 
-    // The entries of the folder by upper-case short name; empty when it cannot be listed.
+    // The entries of the folder by upper-case short name and by upper-case long name; empty
+    // when it cannot be listed.
     const Listing& ListingOf(const std::string& folder);
     bool NameLeadsTo(const std::string& folder, const std::string& shortName, const std::string& longName);
+    // The one entry of the folder that `name` names, or null.
+    const Entry* OnlyEntryNamed(const std::string& folder, const std::string& name);
 
     std::unordered_map<std::string, Listing> folders_;
 };

@@ -150,9 +150,12 @@ std::string ShortPathFormOr(const std::string& path, const std::string& failureT
     return ::GetLastError() == ErrAmbiguousShortName ? ResString(IDS_AMBIGUOUS_SHORT_NAME_LINE) : failureText;
 }
 
-LongPathForm GetLongPathForm(const std::string& path) {
+LongPathForm GetLongPathForm(const std::string& path, FolderListings* listings) {
     if (path.empty()) return {ERROR_INVALID_PARAMETER, {}};
     try {
+        if (listings != nullptr) {
+            if (std::optional<std::string> known = listings->LongForm(path)) return {0, std::move(*known)};
+        }
         std::string result;
         if (!ConvertPath(path, result, ::GetLongPathNameA, ::GetLongPathNameW)) return {LastErrorOr(ErrUnknownFailure), {}};
         return {0, std::move(result)};

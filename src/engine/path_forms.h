@@ -30,7 +30,8 @@ struct LongPathForm {
 };
 
 // The system's long form; 87 for no path, the system's error (never 0) on failure.
-LongPathForm GetLongPathForm(const std::string& path);
+// `listings`, when given, answer for many paths in few folders without a folder scan each.
+LongPathForm GetLongPathForm(const std::string& path, FolderListings* listings = nullptr);
 
 // The path made absolute against the current directory (".", ".." and a leading "\" resolved);
 // empty on failure.

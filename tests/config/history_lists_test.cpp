@@ -1,4 +1,5 @@
 // History lists and the go-to line numbers of the recent files.
+#include "config/history_prefetch.h"
 #include "config/recent_files.h"
 
 #include "config_test_util.h"
@@ -109,6 +110,28 @@ TEST_F(HistoryListTest, EntriesReadTogetherKeepTheirTextsAndAWrongTypeStillFails
     } catch (const AppError& error) {
         EXPECT_EQ(std::string(error.what()), "Invalid data type for 'ConvertedPath05'");
     }
+}
+
+// Lists read ahead on worker threads come out as the window's own read gives them; a list the
+// quiet read cannot give is left to that read, which then reports the fault.
+TEST_F(HistoryListTest, ReadAheadListsEqualTheStoresReadOrAreLeftToIt) {
+    StringList paths;
+    for (int i = 1; i <= 150; ++i) paths.push_back(Format("C:\\history\\entry %d", i));
+    config_.WriteConvertedPaths(&paths);
+    const StringList texts = {"needle", "pin"};
+    config_.WriteSearchTexts(&texts);
+    EXPECT_EQ(config_.ReadConvertedPathsQuietly(), paths);
+    EXPECT_EQ(config_.ReadSearchTextsQuietly(), texts);
+
+    HistoryPrefetch prefetch;
+    EXPECT_EQ(prefetch.TakeConvertedPaths(), paths);
+    EXPECT_EQ(prefetch.TakeConvertedPaths(), std::nullopt);  // taken once
+    EXPECT_EQ(prefetch.TakeSearchTexts(), std::nullopt);     // too short to be worth a thread
+
+    PutDword(kConvertedPathsKey, "ConvertedPath77", 77);
+    EXPECT_EQ(config_.ReadConvertedPathsQuietly(), std::nullopt);
+    EXPECT_EQ(HistoryPrefetch().TakeConvertedPaths(), std::nullopt);
+    EXPECT_THROW(config_.ReadConvertedPaths(), AppError);
 }
 
 using LinesToGoToTest = ConfigStoreTest;

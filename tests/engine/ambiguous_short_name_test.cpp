@@ -62,10 +62,17 @@ std::optional<std::pair<std::string, std::string>> MakeFilesUntilShortNamesColli
 }
 
 // Where the system's short form of the path leads back to.
-std::string SystemRoundTrip(const std::string& path) {
+std::string SystemLongForm(const std::string& path) {
     char longForm[MAX_PATH] = {};
-    ::GetLongPathNameA(test::SystemShortForm(path).c_str(), longForm, MAX_PATH);
+    ::GetLongPathNameA(path.c_str(), longForm, MAX_PATH);
     return longForm;
+}
+
+std::string SystemRoundTrip(const std::string& path) { return SystemLongForm(test::SystemShortForm(path)); }
+
+std::string Lower(std::string text) {
+    ::CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));
+    return text;
 }
 
 class AmbiguousShortName : public ::testing::Test {
@@ -179,10 +186,41 @@ TEST_F(AmbiguousShortName, FolderListingsGiveEveryFileTheAnswerOfTheSystemsRound
         ::SetLastError(0);
         EXPECT_EQ(GetShortPathForm(path, &listings), alone);
         EXPECT_EQ(::GetLastError(), aloneError);
+        // The way back: a short name shared by two files gives what the system gives.
+        for (const std::string& written : {test::SystemShortForm(path), Lower(test::SystemShortForm(path))}) {
+            EXPECT_EQ(GetLongPathForm(written, &listings).path, SystemLongForm(written)) << written;
+        }
     } while (::FindNextFileA(search.Get(), &data));
     EXPECT_GT(confirmed, 0);  // the other files' names are unique and need no system scan
     EXPECT_TRUE(ConvertDroppedFile(misled_, &listings).failed);
     EXPECT_FALSE(ConvertDroppedFile(reached_, &listings).failed);
+    EXPECT_FALSE(listings.LongForm(test::SystemShortForm(misled_)));
+}
+
+// Each name comes back as the folder holds it, whichever name and letter case the path gives.
+TEST(FolderListings, GiveTheLongFormOfEveryNameAsTheFolderHoldsIt) {
+    const test::TempFolder temp;
+    const std::string folder = temp.Path() + "\\Mixed Case Folder";
+    ASSERT_TRUE(::CreateDirectoryA(folder.c_str(), nullptr));
+    const std::string path = folder + "\\Some Long File Name.txt";
+    ASSERT_TRUE(MakeEmptyFile(path));
+    ASSERT_TRUE(MakeEmptyFile(folder + "\\Plain.TXT"));
+    const std::string shortPath = test::SystemShortForm(path);
+    const std::string shortFolder = test::SystemShortForm(folder);
+    ASSERT_NE(shortPath, "");
+    FolderListings listings;
+    for (const std::string& written : {shortPath, Lower(shortPath), shortFolder + "\\plain.txt"}) {
+        SCOPED_TRACE(written);
+        const std::optional<std::string> longForm = listings.LongForm(written);
+        ASSERT_TRUE(longForm);
+        EXPECT_EQ(*longForm, SystemLongForm(written));
+    }
+    EXPECT_EQ(*listings.LongForm(shortPath), path);
+    // Long names the system keeps as written; the rest it must answer itself.
+    for (const std::string& unknown : {Upper(path), shortFolder + "\\NOSUCH.TXT", shortPath + "\\",
+                                       shortPath.substr(3), shortFolder + "\\.\\PLAIN.TXT", "\\\\?\\" + shortPath}) {
+        EXPECT_FALSE(listings.LongForm(unknown)) << unknown;
+    }
 }
 
 TEST(FolderListings, LeavePathsOtherThanPlainDrivePathsToTheSystem) {
