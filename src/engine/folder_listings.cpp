@@ -61,6 +61,22 @@ std::optional<std::string> FolderListings::LongForm(const std::string& path) {
     return longPath;
 }
 
+std::optional<std::string> FolderListings::ShortForm(const std::string& path) {
+    const StringList names = DrivePathNames(path);
+    if (names.size() < 2 || !IsLongNameComponent(names.back())) return std::nullopt;
+    const std::string folder = path.substr(0, path.size() - names.back().size() - 1);
+    const Entry* entry = OnlyEntryNamed(folder, names.back());
+    if (!entry || entry->shortName.empty()) return std::nullopt;
+    const auto [known, isNew] = shortFolders_.try_emplace(UpperCaseKey(folder));
+    if (isNew) {
+        char shortFolder[MAX_PATH] = {};
+        const DWORD length = ::GetShortPathNameA(folder.c_str(), shortFolder, MAX_PATH);
+        if (length > 0 && length < MAX_PATH) known->second.assign(shortFolder, length);
+    }
+    if (known->second.empty()) return std::nullopt;
+    return known->second + "\\" + entry->shortName;
+}
+
 bool FolderListings::NameLeadsTo(const std::string& folder, const std::string& shortName, const std::string& longName) {
     const Entry* entry = OnlyEntryNamed(folder, shortName);
     return entry && SameTextNoCase(entry->longName, longName);
@@ -82,7 +98,10 @@ const FolderListings::Listing& FolderListings::ListingOf(const std::string& fold
     if (!search) return listing;
     const auto add = [&listing, &data](const std::string& name) {
         Entry& entry = listing[name];
-        if (entry.count++ == 0) entry.longName = data.cFileName;
+        if (entry.count++ == 0) {
+            entry.longName = data.cFileName;
+            entry.shortName = data.cAlternateFileName;
+        }
     };
     do {
         // The system finds an entry by either name, so either may be shared with another entry.

@@ -18,11 +18,16 @@ public:
     // exactly one entry for each of them; nothing when they cannot tell: the caller then asks
     // the system.
     std::optional<std::string> LongForm(const std::string& path);
+    // The short form of `path`, an absolute drive path whose last name is long: the system's
+    // short form of its folder, asked once per folder, and the short name the listing shows;
+    // nothing when they cannot tell.
+    std::optional<std::string> ShortForm(const std::string& path);
 
 private:
     struct Entry {
         int count = 0;          // entries whose short name or long name is the key
         std::string longName;   // the first of them
+        std::string shortName;  // its short name; empty when it has none
     };
     using Listing = std::unordered_map<std::string, Entry>;
 
@@ -34,6 +39,7 @@ private:
     const Entry* OnlyEntryNamed(const std::string& folder, const std::string& name);
 
     std::unordered_map<std::string, Listing> folders_;
+    std::unordered_map<std::string, std::string> shortFolders_;  // empty where the system failed
 };
 
 }  // namespace zem

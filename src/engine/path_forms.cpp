@@ -135,7 +135,11 @@ std::string GetShortPathForm(const std::string& path, FolderListings* listings) 
         return {};
     }
     std::string result;
-    if (!ConvertPath(path, result, ::GetShortPathNameA, ::GetShortPathNameW)) return {};
+    if (std::optional<std::string> known = listings ? listings->ShortForm(path) : std::nullopt) {
+        result = std::move(*known);
+    } else if (!ConvertPath(path, result, ::GetShortPathNameA, ::GetShortPathNameW)) {
+        return {};
+    }
     if (listings != nullptr && listings->ConfirmShortForm(result, path)) return result;
     if (const uint32_t error = LongFormLeadsBack(result, path); error != 0) {
         ::SetLastError(error);

@@ -198,7 +198,7 @@ TEST_F(AmbiguousShortName, FolderListingsGiveEveryFileTheAnswerOfTheSystemsRound
 }
 
 // Each name comes back as the folder holds it, whichever name and letter case the path gives.
-TEST(FolderListings, GiveTheLongFormOfEveryNameAsTheFolderHoldsIt) {
+TEST(FolderListings, GiveTheFormsOfEveryNameAsTheFolderHoldsIt) {
     const test::TempFolder temp;
     const std::string folder = temp.Path() + "\\Mixed Case Folder";
     ASSERT_TRUE(::CreateDirectoryA(folder.c_str(), nullptr));
@@ -216,6 +216,11 @@ TEST(FolderListings, GiveTheLongFormOfEveryNameAsTheFolderHoldsIt) {
         EXPECT_EQ(*longForm, SystemLongForm(written));
     }
     EXPECT_EQ(*listings.LongForm(shortPath), path);
+    EXPECT_EQ(listings.ShortForm(path), shortPath);
+    EXPECT_EQ(listings.ShortForm(Upper(path)), test::SystemShortForm(Upper(path)));
+    for (const std::string& unknown : {folder + "\\Plain.TXT", folder + "\\No Such Long Name.txt", path + "\\"}) {
+        EXPECT_FALSE(listings.ShortForm(unknown)) << unknown;
+    }
     // Long names the system keeps as written; the rest it must answer itself.
     for (const std::string& unknown : {Upper(path), shortFolder + "\\NOSUCH.TXT", shortPath + "\\",
                                        shortPath.substr(3), shortFolder + "\\.\\PLAIN.TXT", "\\\\?\\" + shortPath}) {
