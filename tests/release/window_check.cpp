@@ -8,29 +8,7 @@
 #include <string>
 
 #include "base/unique.h"
-
-namespace {
-
-struct Search {
-    DWORD processId;
-    const char* windowClass;
-    HWND found;
-};
-
-BOOL CALLBACK Inspect(HWND window, LPARAM cookie) {
-    auto* search = reinterpret_cast<Search*>(cookie);
-    DWORD owner = 0;
-    ::GetWindowThreadProcessId(window, &owner);
-    char name[256] = {};
-    ::GetClassNameA(window, name, sizeof(name));
-    if (owner != search->processId || std::string(name) != search->windowClass || !::IsWindowVisible(window)) {
-        return TRUE;
-    }
-    search->found = window;
-    return FALSE;
-}
-
-}  // namespace
+#include "test_support.h"
 
 int main(int argc, char** argv) {
     if (argc < 3) {
@@ -49,20 +27,20 @@ int main(int argc, char** argv) {
     }
     const zem::UniqueHandle thread(process.hThread);
     const zem::UniqueHandle running(process.hProcess);
-    Search search{process.dwProcessId, argv[2], nullptr};
-    for (int waited = 0; !search.found && waited < seconds * 10; ++waited) {
-        ::EnumWindows(Inspect, reinterpret_cast<LPARAM>(&search));
-        if (!search.found) ::Sleep(100);
+    HWND found = nullptr;
+    for (int waited = 0; !found && waited < seconds * 10; ++waited) {
+        found = zem::test::VisibleTopLevelWindow(process.dwProcessId, argv[2]);
+        if (!found) ::Sleep(100);
     }
-    if (search.found) {
+    if (found) {
         char caption[256] = {};
-        ::GetWindowTextA(search.found, caption, sizeof(caption));
+        ::GetWindowTextA(found, caption, sizeof(caption));
         std::printf("shown: %s window \"%s\"\n", argv[2], caption);
-        ::PostMessageA(search.found, WM_CLOSE, 0, 0);
+        ::PostMessageA(found, WM_CLOSE, 0, 0);
         if (::WaitForSingleObject(running.Get(), 10000) != WAIT_OBJECT_0) ::TerminateProcess(running.Get(), 1);
     } else {
         std::printf("no %s window within %d s\n", argv[2], seconds);
         ::TerminateProcess(running.Get(), 1);
     }
-    return search.found ? 0 : 1;
+    return found ? 0 : 1;
 }

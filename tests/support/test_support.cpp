@@ -105,19 +105,20 @@ void PumpMessages(int milliseconds) {
 
 namespace {
 
-struct FoundBox {
+struct WindowSearch {
     DWORD processId;
-    HWND box;
+    const char* className;
+    HWND found;
 };
 
-BOOL CALLBACK FindDialog(HWND window, LPARAM parameter) {
-    auto* found = reinterpret_cast<FoundBox*>(parameter);
+BOOL CALLBACK InspectWindow(HWND window, LPARAM parameter) {
+    auto* search = reinterpret_cast<WindowSearch*>(parameter);
     DWORD processId = 0;
     ::GetWindowThreadProcessId(window, &processId);
-    char className[64] = {};
+    char className[256] = {};
     ::GetClassNameA(window, className, sizeof(className));
-    if (processId == found->processId && std::string(className) == "#32770" && ::IsWindowVisible(window)) {
-        found->box = window;
+    if (processId == search->processId && std::string(className) == search->className && ::IsWindowVisible(window)) {
+        search->found = window;
         return FALSE;
     }
     return TRUE;
@@ -130,6 +131,12 @@ std::string TextOf(HWND window) {
 }
 
 }  // namespace
+
+HWND VisibleTopLevelWindow(DWORD processId, const char* className) {
+    WindowSearch search{processId, className, nullptr};
+    ::EnumWindows(InspectWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
 
 void PutTextOnClipboard(const char* text) {
     if (!::OpenClipboard(nullptr)) return;
@@ -163,27 +170,26 @@ void MessageBoxAnswerer::Watch() {
     const auto deadline = std::chrono::steady_clock::now() + timeout_;
     size_t pressed = 0;
     while (pressed < buttons_.size() && std::chrono::steady_clock::now() < deadline) {
-        FoundBox found{::GetCurrentProcessId(), nullptr};
-        ::EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&found));
-        if (!found.box) {
+        const HWND box = VisibleTopLevelWindow(::GetCurrentProcessId(), "#32770");
+        if (!box) {
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
             continue;
         }
         // The message text is the box's static control with id 0xFFFF.
-        texts_.push_back(TextOf(::GetDlgItem(found.box, 0xFFFF)));
+        texts_.push_back(TextOf(::GetDlgItem(box, 0xFFFF)));
         if (pressed == 0) {
-            caption_ = TextOf(found.box);
+            caption_ = TextOf(box);
             text_ = texts_.back();
         }
         if (buttons_[pressed] == kAskForHelp) {
             constexpr UINT kKeyF1Message = 0x004D;  // WM_KEYF1, which the system turns into WM_HELP
-            ::PostMessageA(found.box, kKeyF1Message, 0, 0);
+            ::PostMessageA(box, kKeyF1Message, 0, 0);
         } else {
-            ::PostMessageA(found.box, WM_COMMAND, MAKEWPARAM(buttons_[pressed], BN_CLICKED), 0);
+            ::PostMessageA(box, WM_COMMAND, MAKEWPARAM(buttons_[pressed], BN_CLICKED), 0);
         }
         ++pressed;
         // The next button waits until this box has closed, or has had time to act.
-        for (int i = 0; i < 25 && ::IsWindow(found.box) && ::IsWindowVisible(found.box); ++i) {
+        for (int i = 0; i < 25 && ::IsWindow(box) && ::IsWindowVisible(box); ++i) {
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
         }
     }

@@ -93,6 +93,9 @@ public:
 // Puts `text` on the clipboard as plain text; null leaves the clipboard empty.
 void PutTextOnClipboard(const char* text);
 
+// A visible top-level window of the process with the window class, or null.
+HWND VisibleTopLevelWindow(DWORD processId, const char* className);
+
 // Processes every queued message of this thread, as the program's message loop does,
 // for at least `milliseconds`.
 void PumpMessages(int milliseconds = 0);
