@@ -2,7 +2,8 @@
 # The release files as a user gets them: scripts/make-dist run twice over the build (the same
 # bytes each time), the portable zip's entries, and the installer run silently under Wine in a
 # fresh prefix: an upgrade over an older version, the program started from where it was
-# installed, a silent uninstall, and an install for all users into a chosen folder.
+# installed, an install refused while it runs, a silent uninstall, and an install for all users
+# into a chosen folder.
 #   check-release.sh <build folder> <window_check.exe>
 set -uo pipefail
 build_dir=$(cd "${1:?build folder}" && pwd)
@@ -105,6 +106,14 @@ expect_equal "the upgrade keeps the settings" 'C:\kept' "$(reg_value "$settings_
 
 wine "$window_check" "$folder\\ZemTarvelix.exe" TForm1 60 && pass "the installed program shows its main window" ||
     fail "the installed program showed no main window"
+
+# An install while the program runs: the silent installer stops and changes nothing.
+wine "$window_check" "$folder\\ZemTarvelix.exe" TForm1 60 --keep >/dev/null
+wine "$work/older/ZemTarvelix-0.9.0.0-setup.exe" /S
+expect_equal "an install while the program runs ends with code 2" 2 "$?"
+expect_equal "and leaves the installed version" "$version" "$(reg_value "$user_key" DisplayVersion)"
+wine taskkill /f /im ZemTarvelix.exe >/dev/null 2>&1
+sleep 1
 
 wine "$folder\\Uninstall.exe" /S
 wait_until_gone "$unix_folder" && pass "the silent uninstall removes the folder" ||

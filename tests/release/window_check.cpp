@@ -1,6 +1,7 @@
 // Starts a program and waits until it shows a top-level window of the given class, then asks
-// it to close. Exit code 0 when the window came within the time, 1 when not, 2 on bad usage.
-//   window_check.exe <program> <window class> [seconds]
+// it to close, or with --keep leaves it running. Exit code 0 when the window came within the
+// time, 1 when not, 2 on bad usage.
+//   window_check.exe <program> <window class> [seconds [--keep]]
 #include <windows.h>
 
 #include <cstdio>
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const int seconds = argc > 3 ? std::atoi(argv[3]) : 60;
+    const bool keep = argc > 4 && std::string(argv[4]) == "--keep";
     std::string commandLine = std::string("\"") + argv[1] + "\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
@@ -36,6 +38,7 @@ int main(int argc, char** argv) {
         char caption[256] = {};
         ::GetWindowTextA(found, caption, sizeof(caption));
         std::printf("shown: %s window \"%s\"\n", argv[2], caption);
+        if (keep) return 0;
         ::PostMessageA(found, WM_CLOSE, 0, 0);
         if (::WaitForSingleObject(running.Get(), 10000) != WAIT_OBJECT_0) ::TerminateProcess(running.Get(), 1);
     } else {
