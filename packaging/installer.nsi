@@ -112,8 +112,9 @@ Function .onInit
     Call ApplyMode
 FunctionEnd
 
-; The shell folders and the default folder of the chosen mode; an all-users install is started
-; again elevated when this process has no administrator rights.
+; The shell folders and the folder of the chosen mode: /D=, else where an earlier install of
+; that mode went, else the mode's default. An all-users install is started again elevated when
+; this process has no administrator rights.
 Function ApplyMode
     ${If} $AllUsers == 1
         UserInfo::GetAccountType
@@ -131,6 +132,12 @@ Function ApplyMode
         SetShellVarContext current
         ${If} $FolderGiven == 0
             StrCpy $INSTDIR "$LOCALAPPDATA\Programs\${PRODUCT}"
+        ${EndIf}
+    ${EndIf}
+    ${If} $FolderGiven == 0
+        ReadRegStr $0 SHCTX "${UNINSTALL_KEY}" "InstallLocation"
+        ${If} $0 != ""
+            StrCpy $INSTDIR $0
         ${EndIf}
     ${EndIf}
 FunctionEnd

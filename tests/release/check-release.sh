@@ -134,6 +134,9 @@ case $(shortcut) in
     *ProgramData*) pass "the shortcut is everyone's" ;;
     *) fail "the all-users shortcut is at [$(shortcut)]" ;;
 esac
+wine "$work/first/$setup_name" /S /AllUsers
+expect_equal "an install without /D= goes where the earlier one went" 'C:\ZemChosen' \
+    "$(reg_value "$machine_key" InstallLocation)"
 wine 'C:\ZemChosen\Uninstall.exe' /AllUsers /S
 wait_until_gone "$(unix_path 'C:\ZemChosen')" && pass "the all-users uninstall removes the folder" ||
     fail "C:\\ZemChosen is still there"
