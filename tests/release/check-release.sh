@@ -15,9 +15,13 @@ work=$(mktemp -d)
 export WINEPREFIX="$work/prefix"
 cleanup() {
     wineserver -k >/dev/null 2>&1
+    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" >/dev/null 2>&1
     rm -rf "$work"
 }
 trap cleanup EXIT
+# A display of its own: the installed program's window must not take the focus from the GUI
+# tests that run beside this one.
+start_xvfb || exit 1
 
 failures=0
 pass() { echo "ok: $1"; }
