@@ -1,6 +1,6 @@
 #include "config/history_prefetch.h"
 
-#include "base/unique.h"
+#include "config/registry_accessor.h"
 
 namespace zem {
 
@@ -9,12 +9,8 @@ namespace {
 // A short list is read faster than a thread starts.
 bool WorthReadingAhead(const std::string& keyPath) {
     constexpr DWORD kLongList = 100;
-    UniqueHKey key;
-    DWORD count = 0;
-    return ::RegOpenKeyExA(HKEY_CURRENT_USER, keyPath.c_str(), 0, KEY_QUERY_VALUE, key.Put()) == ERROR_SUCCESS &&
-           ::RegQueryInfoKeyA(key.Get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count, nullptr,
-                              nullptr, nullptr, nullptr) == ERROR_SUCCESS &&
-           count >= kLongList;
+    RegistryAccessor registry;
+    return registry.OpenKey(keyPath, false) && registry.ValueCount() >= kLongList;
 }
 
 }  // namespace

@@ -32,16 +32,20 @@ bool RegistryAccessor::ValueExists(const std::string& name) const {
     return QueryValue(name, type, size);
 }
 
+RegistryAccessor::ValueSizes RegistryAccessor::Sizes() const {
+    ValueSizes sizes;
+    if (key_ && ::RegQueryInfoKeyA(key_.Get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &sizes.count,
+                                   &sizes.longestName, &sizes.longestData, nullptr, nullptr) != ERROR_SUCCESS) {
+        sizes = {};
+    }
+    return sizes;
+}
+
 StringList RegistryAccessor::ValueNames() const {
     StringList names;
-    if (!key_) return names;
-    DWORD count = 0, longest = 0;
-    if (::RegQueryInfoKeyA(key_.Get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count, &longest,
-                           nullptr, nullptr, nullptr) != ERROR_SUCCESS) {
-        return names;
-    }
-    std::string buffer(longest + 1, '\0');
-    for (DWORD i = 0; i < count; ++i) {
+    const ValueSizes sizes = Sizes();
+    std::string buffer(sizes.longestName + 1, '\0');
+    for (DWORD i = 0; i < sizes.count; ++i) {
         DWORD length = static_cast<DWORD>(buffer.size());
         if (::RegEnumValueA(key_.Get(), i, buffer.data(), &length, nullptr, nullptr, nullptr, nullptr) ==
             ERROR_SUCCESS) {
@@ -66,15 +70,10 @@ std::string TextOf(const char* data, DWORD size) {
 
 std::vector<RegistryAccessor::NamedValue> RegistryAccessor::Values() const {
     std::vector<NamedValue> values;
-    if (!key_) return values;
-    DWORD count = 0, longestName = 0, longestData = 0;
-    if (::RegQueryInfoKeyA(key_.Get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count, &longestName,
-                           &longestData, nullptr, nullptr) != ERROR_SUCCESS) {
-        return values;
-    }
-    std::string name(longestName + 1, '\0');
-    std::string data(longestData + 1, '\0');
-    for (DWORD i = 0; i < count; ++i) {
+    const ValueSizes sizes = Sizes();
+    std::string name(sizes.longestName + 1, '\0');
+    std::string data(sizes.longestData + 1, '\0');
+    for (DWORD i = 0; i < sizes.count; ++i) {
         DWORD nameLength = static_cast<DWORD>(name.size());
         DWORD type = 0;
         DWORD size = static_cast<DWORD>(data.size());

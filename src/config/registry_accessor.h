@@ -30,6 +30,8 @@ public:
     bool ValueExists(const std::string& name) const;
     // Value names in the order the registry enumerates them; empty without an open key.
     StringList ValueNames() const;
+    // The number of values; 0 without an open key.
+    DWORD ValueCount() const { return Sizes().count; }
 
     struct NamedValue {
         std::string name;
@@ -59,6 +61,14 @@ public:
     bool DeleteValue(const std::string& name);
 
 private:
+    struct ValueSizes {
+        DWORD count = 0;
+        DWORD longestName = 0;
+        DWORD longestData = 0;
+    };
+    // The number of values and the longest name and data; all 0 without an open key.
+    ValueSizes Sizes() const;
+
     // Type and size of a value; false when it does not exist or no key is open.
     bool QueryValue(const std::string& name, DWORD& type, DWORD& size) const;
     // Raises the wrong-type error unless the value has one of the two types.
