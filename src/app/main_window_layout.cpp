@@ -38,17 +38,6 @@ LRESULT CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lPara
     return ::DefWindowProcA(panel, message, wParam, lParam);
 }
 
-void RegisterPanelClass() {
-    WNDCLASSEXA panelClass{};
-    panelClass.cbSize = sizeof(panelClass);
-    panelClass.lpfnWndProc = PanelProc;
-    panelClass.hInstance = ::GetModuleHandleA(nullptr);
-    panelClass.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    panelClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    panelClass.lpszClassName = kPanelClass;
-    ::RegisterClassExA(&panelClass);
-}
-
 void Place(HWND control, int x, int y, int width, int height) {
     ::MoveWindow(control, x, y, width > 0 ? width : 0, height > 0 ? height : 0, TRUE);
 }
@@ -71,7 +60,7 @@ void TForm1::CreateMemo() { memo_ = CreateEditorControl(WS_VISIBLE); }
 void TForm1::CreateControls() {
     INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     ::InitCommonControlsEx(&classes);
-    RegisterPanelClass();
+    RegisterWindowClass(kPanelClass, PanelProc, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     const DWORD visibleTab = WS_VISIBLE | WS_TABSTOP;
     const DWORD comboStyle = visibleTab | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL;
 

@@ -51,11 +51,11 @@ void RunEachGuarded(std::initializer_list<std::function<void()>> steps) noexcept
     for (const auto& step : steps) RunGuarded(step);
 }
 
-bool Window::RegisterClass(const char* className, HICON icon, HBRUSH background, UINT style) {
+bool RegisterWindowClass(const char* className, WNDPROC procedure, HBRUSH background, HICON icon, UINT style) {
     WNDCLASSEXA windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.style = style;
-    windowClass.lpfnWndProc = &Window::StaticWndProc;
+    windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = ::GetModuleHandleA(nullptr);
     windowClass.hIcon = icon;
     windowClass.hIconSm = icon;
@@ -63,6 +63,10 @@ bool Window::RegisterClass(const char* className, HICON icon, HBRUSH background,
     windowClass.hbrBackground = background;
     windowClass.lpszClassName = className;
     return ::RegisterClassExA(&windowClass) != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+bool Window::RegisterClass(const char* className, HICON icon, HBRUSH background, UINT style) {
+    return RegisterWindowClass(className, &Window::StaticWndProc, background, icon, style);
 }
 
 HWND Window::CreateWindowHandle(DWORD exStyle, const char* className, const char* caption, DWORD style, int x,

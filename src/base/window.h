@@ -43,6 +43,11 @@ auto ReadGuarded(Read read) noexcept -> std::optional<decltype(read())> {
     return value;
 }
 
+// Registers a window class of this module with the arrow cursor; true also when it is
+// registered already.
+bool RegisterWindowClass(const char* className, WNDPROC procedure, HBRUSH background, HICON icon = nullptr,
+                         UINT style = 0);
+
 // Base of the program's own windows: routes messages to HandleMessage and never lets
 // an exception leave the window procedure.
 class Window {

@@ -257,13 +257,9 @@ TEST(CommandLineError, TheTextNamesTheCodeAndTheArgument) {
 class HelpOwner {
 public:
     HelpOwner() {
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = &Proc;
-        windowClass.hInstance = ::GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = "CommandLineHelpOwner";
-        ::RegisterClassA(&windowClass);
-        hwnd_ = ::CreateWindowExA(0, windowClass.lpszClassName, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                  windowClass.hInstance, nullptr);
+        RegisterWindowClass("CommandLineHelpOwner", &Proc, nullptr);
+        hwnd_ = ::CreateWindowExA(0, "CommandLineHelpOwner", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                  ::GetModuleHandleA(nullptr), nullptr);
         contexts_.clear();
     }
     ~HelpOwner() { ::DestroyWindow(hwnd_); }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/strings.h"
+#include "base/window.h"
 #include "test_support.h"
 #include "ui/zem_controls.h"
 
@@ -33,11 +34,7 @@ LRESULT CALLBACK OwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 class EditControlsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        WNDCLASSA owner{};
-        owner.lpfnWndProc = OwnerProc;
-        owner.lpszClassName = "ZemUiTestOwner";
-        owner.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        ::RegisterClassA(&owner);
+        RegisterWindowClass("ZemUiTestOwner", OwnerProc, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
         parent_ = ::CreateWindowExA(0, "ZemUiTestOwner", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 500, 300,
                                     nullptr, nullptr, nullptr, nullptr);
         edit_ = Child("EDIT", ES_AUTOHSCROLL | WS_BORDER, 10, 24, 0);

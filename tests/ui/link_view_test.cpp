@@ -2,6 +2,7 @@
 // link's exact text.
 #include <gtest/gtest.h>
 
+#include "base/window.h"
 #include "test_support.h"
 #include "ui/link_view.h"
 
@@ -18,13 +19,9 @@ LRESULT CALLBACK ParentProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 class LinkViewTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = ParentProc;
-        windowClass.hInstance = ::GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = "ZemLinkViewTestParent";
-        ::RegisterClassA(&windowClass);
+        RegisterWindowClass("ZemLinkViewTestParent", ParentProc, nullptr);
         parent_ = ::CreateWindowExA(0, "ZemLinkViewTestParent", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 500, 300,
-                                    nullptr, nullptr, windowClass.hInstance, nullptr);
+                                    nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
         ASSERT_TRUE(view_.Create(parent_, 100, WS_VISIBLE | ES_MULTILINE | ES_READONLY, 0, RECT{0, 0, 480, 260}));
         g_view = &view_;
     }
