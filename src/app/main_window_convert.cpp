@@ -103,8 +103,17 @@ void TForm1::SelectFileOrFolder() {
     OnFileNameComboBoxChange();
 }
 
+// A text and an empty line per existing file; the caret goes to the last error text.
 void TForm1::ConvertDroppedFiles(const StringList& paths) {
-    const int lastFailedLine = AppendDroppedFileReports(paths, output_);
+    const std::vector<DroppedFileText> texts = zem::ConvertDroppedFiles(paths);
+    ReportBatch batch(output_);
+    int lastFailedLine = -1;
+    for (const DroppedFileText& converted : texts) {
+        if (converted.failed) lastFailedLine = output_.NextLineIndex();
+        output_.AppendOutputLine(converted.text);
+        output_.AppendOutputLine({});
+    }
+    batch.Finish();
     if (lastFailedLine < 0) return;
     output_.SetCaretAtLineStart(lastFailedLine, 3);
     ::PostMessageA(Handle(), UM_DROP_CONVERSION_FAILED, 0, lastFailedLine + 1);

@@ -11,7 +11,7 @@
 #include "engine/path_forms.h"
 #include "engine/path_input.h"
 #include "engine/report_texts.h"
-#include "folders/known_folders.h"
+#include "catalogue/known_folders.h"
 
 namespace zem {
 

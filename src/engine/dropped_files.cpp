@@ -35,19 +35,14 @@ DroppedFileText ConvertDroppedFile(const std::string& path, FolderListings* list
     return converted;
 }
 
-int AppendDroppedFileReports(const StringList& paths, ReportOutput& output) {
-    ReportBatch batch(output);
+std::vector<DroppedFileText> ConvertDroppedFiles(const StringList& paths) {
     FolderListings listings;  // dropped files mostly share a few folders
-    int lastFailedLine = -1;
+    std::vector<DroppedFileText> texts;
     for (const std::string& path : paths) {
-        const DroppedFileText converted = ConvertDroppedFile(path, &listings);
-        if (!converted.exists) continue;
-        if (converted.failed) lastFailedLine = output.NextLineIndex();
-        output.AppendOutputLine(converted.text);
-        output.AppendOutputLine({});
+        DroppedFileText converted = ConvertDroppedFile(path, &listings);
+        if (converted.exists) texts.push_back(std::move(converted));
     }
-    batch.Finish();
-    return lastFailedLine;
+    return texts;
 }
 
 }  // namespace zem

@@ -4,8 +4,9 @@
 
 #include <string>
 
+#include <vector>
+
 #include "base/strings.h"
-#include "editor/report_output.h"
 
 namespace zem {
 
@@ -20,8 +21,7 @@ class FolderListings;
 // `listings` shares the folders' listings between the files of one drop.
 DroppedFileText ConvertDroppedFile(const std::string& path, FolderListings* listings = nullptr);
 
-// Appends a text and an empty line per existing file; the 0-based line of the last failed
-// file's error text, or -1 when none failed.
-int AppendDroppedFileReports(const StringList& paths, ReportOutput& output);
+// The text of every existing file, in the order of the paths; missing files are left out.
+std::vector<DroppedFileText> ConvertDroppedFiles(const StringList& paths);
 
 }  // namespace zem

@@ -8,9 +8,9 @@
 #include "engine/path_forms.h"
 #include "engine/path_input.h"
 #include "engine/report_texts.h"
-#include "folders/csidl_catalogue.h"
-#include "folders/environment.h"
-#include "folders/known_folders.h"
+#include "catalogue/csidl_catalogue.h"
+#include "catalogue/environment.h"
+#include "catalogue/known_folders.h"
 #include "resource.h"
 
 namespace zem {

@@ -7,8 +7,8 @@
 #include <exception>
 
 #include "base/strings.h"
-#include "folders/csidl_catalogue.h"
-#include "folders/known_folders.h"
+#include "catalogue/csidl_catalogue.h"
+#include "catalogue/known_folders.h"
 
 namespace zem {
 

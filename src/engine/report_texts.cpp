@@ -2,7 +2,7 @@
 
 #include "base/strings.h"
 #include "engine/path_forms.h"
-#include "folders/known_folders.h"
+#include "catalogue/known_folders.h"
 #include "resource.h"
 
 namespace zem {

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "base/strings.h"
-#include "folders/environment.h"
+#include "catalogue/environment.h"
 
 namespace zem {
 

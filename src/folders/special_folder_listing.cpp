@@ -5,8 +5,8 @@
 #include <utility>
 
 #include "engine/path_forms.h"
-#include "folders/csidl_catalogue.h"
-#include "folders/known_folders.h"
+#include "catalogue/csidl_catalogue.h"
+#include "catalogue/known_folders.h"
 #include "resource.h"
 
 namespace zem {

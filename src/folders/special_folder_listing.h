@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "base/strings.h"
-#include "folders/special_folder_list.h"
+#include "catalogue/special_folder_list.h"
 
 namespace zem {
 

@@ -19,7 +19,7 @@
 #include "engine/folder_listings.h"
 #include "engine/path_forms.h"
 #include "engine/report_texts.h"
-#include "folders/environment.h"
+#include "catalogue/environment.h"
 #include "folders/environment_listing.h"
 #include "test_support.h"
 

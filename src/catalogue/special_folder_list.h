@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "folders/csidl_catalogue.h"
+#include "catalogue/csidl_catalogue.h"
 
 namespace zem {
 

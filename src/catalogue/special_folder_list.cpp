@@ -1,11 +1,11 @@
-#include "folders/special_folder_list.h"
+#include "catalogue/special_folder_list.h"
 
 #include <shlobj.h>
 
 #include <new>
 #include <utility>
 
-#include "folders/known_folders.h"
+#include "catalogue/known_folders.h"
 
 namespace zem {
 

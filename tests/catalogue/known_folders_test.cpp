@@ -7,7 +7,7 @@
 
 #include "base/status_codes.h"
 #include "base/strings.h"
-#include "folders/known_folders.h"
+#include "catalogue/known_folders.h"
 #include "test_support.h"
 
 namespace zem {

@@ -8,8 +8,8 @@
 #include <map>
 
 #include "base/strings.h"
-#include "folders/known_folders.h"
-#include "folders/special_folder_list.h"
+#include "catalogue/known_folders.h"
+#include "catalogue/special_folder_list.h"
 #include "test_support.h"
 
 namespace zem {

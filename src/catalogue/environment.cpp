@@ -1,4 +1,4 @@
-#include "folders/environment.h"
+#include "catalogue/environment.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "folders/known_folders.h"
+#include "catalogue/known_folders.h"
 
 #include <shlobj.h>
 

@@ -10,7 +10,7 @@
 #include <utility>
 
 #include "test_support.h"
-#include "folders/environment.h"
+#include "catalogue/environment.h"
 
 namespace zem {
 namespace {

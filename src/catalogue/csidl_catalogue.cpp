@@ -1,4 +1,4 @@
-#include "folders/csidl_catalogue.h"
+#include "catalogue/csidl_catalogue.h"
 
 #include "base/strings.h"
 

@@ -8,7 +8,7 @@
 
 #include <set>
 
-#include "folders/csidl_catalogue.h"
+#include "catalogue/csidl_catalogue.h"
 
 namespace zem {
 namespace {
