@@ -25,6 +25,7 @@ ManifestDPIAware true
 !define PRODUCT "Zem Tarvelix"
 !define PUBLISHER "Zem Software"
 !define EXE "ZemTarvelix.exe"
+!define CONSOLE_EXE "tarv.exe"
 !define UNINSTALLER "Uninstall.exe"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\ZemTarvelix"
 !define SETTINGS_KEY "Software\Zem\Tarvelix"
@@ -173,6 +174,7 @@ Section "Install"
     SetOutPath "$INSTDIR"
     SetOverwrite on
     File "${STAGE}\${EXE}"
+    File "${STAGE}\${CONSOLE_EXE}"
     File "${STAGE}\TarvelixHelpEn.chm"
     File "${STAGE}\README.txt"
     File "${STAGE}\LICENSE.txt"
@@ -204,6 +206,7 @@ FunctionEnd
 Section "Uninstall"
     Call un.WaitUntilClosed
     Delete "$INSTDIR\${EXE}"
+    Delete "$INSTDIR\${CONSOLE_EXE}"
     Delete "$INSTDIR\TarvelixHelpEn.chm"
     Delete "$INSTDIR\README.txt"
     Delete "$INSTDIR\LICENSE.txt"

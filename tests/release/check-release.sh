@@ -34,6 +34,7 @@ expect_equal() {  # what, expected, actual
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build_dir/CMakeCache.txt")
 exe="$build_dir/bin/ZemTarvelix.exe"
+console="$build_dir/bin/tarv.exe"
 zip_name="ZemTarvelix-$version-portable.zip"
 setup_name="ZemTarvelix-$version-setup.exe"
 
@@ -46,16 +47,25 @@ expect_equal "SHA256SUMS names the zip and the installer" "$zip_name
 $setup_name" "$(awk '{print $2}' "$work/first/SHA256SUMS")"
 (cd "$work/first" && sha256sum --quiet -c SHA256SUMS) && pass "the checksums match the files" ||
     fail "the checksums do not match the files"
+pe_header() { od -An -tu4 -j 60 -N 4 "$1" | tr -d ' '; }
 expect_equal "the exe's PE header carries no link time" "0" \
-    "$(od -An -tu4 -j $(( $(od -An -tu4 -j 60 -N 4 "$exe") + 8 )) -N 4 "$exe" | tr -d ' ')"
+    "$(od -An -tu4 -j $(( $(pe_header "$exe") + 8 )) -N 4 "$exe" | tr -d ' ')"
+expect_equal "tarv.exe's PE header carries no link time" "0" \
+    "$(od -An -tu4 -j $(( $(pe_header "$console") + 8 )) -N 4 "$console" | tr -d ' ')"
+# The optional header's subsystem: 3 for a console program, which never opens a window.
+expect_equal "tarv.exe is a console program" "3" \
+    "$(od -An -tu2 -j $(( $(pe_header "$console") + 92 )) -N 2 "$console" | tr -d ' ')"
 
 # --- The portable zip -------------------------------------------------------------------------
-expect_equal "the zip holds exactly the four files" "LICENSE.txt
+expect_equal "the zip holds exactly the five files" "LICENSE.txt
 README.txt
 TarvelixHelpEn.chm
-ZemTarvelix.exe" "$(unzip -Z1 "$work/first/$zip_name")"
+ZemTarvelix.exe
+tarv.exe" "$(unzip -Z1 "$work/first/$zip_name")"
 unzip -p "$work/first/$zip_name" ZemTarvelix.exe | cmp -s - "$exe" && pass "the zip's exe is the built one" ||
     fail "the zip's exe differs from the built one"
+unzip -p "$work/first/$zip_name" tarv.exe | cmp -s - "$console" && pass "the zip's tarv.exe is the built one" ||
+    fail "the zip's tarv.exe differs from the built one"
 unzip -p "$work/first/$zip_name" README.txt | grep -q "^Version $version" && pass "README.txt names the version" ||
     fail "README.txt does not name version $version"
 
@@ -93,11 +103,13 @@ wine "$work/first/$setup_name" /S && pass "version $version installs silently ov
     fail "the silent install over the older version"
 folder=$(windows_path '%LOCALAPPDATA%')'\Programs\Zem Tarvelix'
 unix_folder=$(unix_path "$folder")
-for file in ZemTarvelix.exe TarvelixHelpEn.chm README.txt LICENSE.txt Uninstall.exe; do
+for file in ZemTarvelix.exe tarv.exe TarvelixHelpEn.chm README.txt LICENSE.txt Uninstall.exe; do
     [ -f "$unix_folder/$file" ] && pass "installed for the user: $file" || fail "not installed: $unix_folder/$file"
 done
 cmp -s "$unix_folder/ZemTarvelix.exe" "$exe" && pass "the installed exe is the built one" ||
     fail "the installed exe differs from the built one"
+cmp -s "$unix_folder/tarv.exe" "$console" && pass "the installed tarv.exe is the built one" ||
+    fail "the installed tarv.exe differs from the built one"
 [ -n "$(shortcut)" ] && pass "the Start-menu shortcut exists" || fail "no Start-menu shortcut"
 expect_equal "DisplayName" "Zem Tarvelix" "$(reg_value "$user_key" DisplayName)"
 expect_equal "DisplayVersion" "$version" "$(reg_value "$user_key" DisplayVersion)"
@@ -134,6 +146,8 @@ wine "$work/first/$setup_name" /S /AllUsers '/D=C:\ZemChosen' && pass "installs 
     fail "the silent install for all users"
 [ -f "$(unix_path 'C:\ZemChosen\ZemTarvelix.exe')" ] && pass "installed into the folder /D= chose" ||
     fail "nothing in C:\\ZemChosen"
+[ -f "$(unix_path 'C:\ZemChosen\tarv.exe')" ] && pass "tarv.exe installed beside it" ||
+    fail "no tarv.exe in C:\\ZemChosen"
 expect_equal "the machine-wide entry" '"C:\ZemChosen\Uninstall.exe" /AllUsers /S' \
     "$(reg_value "$machine_key" QuietUninstallString)"
 case $(shortcut) in
