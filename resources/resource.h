@@ -264,3 +264,4 @@
 #include "usage_dialog_ids.h"
 #include "about_dialog_ids.h"
 #include "preferences_dialog_ids.h"
+#include "console_ids.h"

@@ -32,6 +32,9 @@ inline constexpr uint32_t ErrAmbiguousShortName = 0xE000FF10;
 // An environment string expands beyond the 32,767 characters the system can expand.
 inline constexpr uint32_t ErrExpansionTooLong = 0xE000FF11;
 
+// No relative path can be made for this input; shown to the user as its number.
+inline constexpr uint32_t ErrNoRelativePath = 0x2000FF02;
+
 // The thread's last-error value, or `fallback` when the system left none.
 inline uint32_t LastErrorOr(uint32_t fallback) {
     const DWORD error = ::GetLastError();

@@ -3,6 +3,8 @@
 #include <cstdarg>
 #include <cstdio>
 
+#include "base/unicode.h"
+
 namespace zem {
 
 std::string Format(const char* format, ...) {
@@ -87,15 +89,7 @@ std::wstring MultiByteToWide(const std::string& text) {
     return result;
 }
 
-std::string WideToMultiByte(const std::wstring& text) {
-    if (text.empty()) return {};
-    const int size =
-        ::WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string result(static_cast<size_t>(size), '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), result.data(), size, nullptr,
-                          nullptr);
-    return result;
-}
+std::string WideToMultiByte(const std::wstring& text) { return WideToAnsi(text); }
 
 bool SameTextNoCase(std::string_view a, std::string_view b) {
     return ::CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(), static_cast<int>(a.size()), b.data(),

@@ -12,8 +12,20 @@ namespace zem {
 namespace {
 
 inline void ReleaseEnvironmentBlock(char* block) noexcept { ::FreeEnvironmentStringsA(block); }
+inline void ReleaseWideEnvironmentBlock(wchar_t* block) noexcept { ::FreeEnvironmentStringsW(block); }
 
 using UniqueEnvironmentBlock = Unique<HandleTraits<char*, nullptr, ReleaseEnvironmentBlock>>;
+using UniqueWideEnvironmentBlock = Unique<HandleTraits<wchar_t*, nullptr, ReleaseWideEnvironmentBlock>>;
+
+// The block is a run of zero-terminated entries ended by an empty one.
+template <class Char, class Add>
+void ForEachEntry(const Char* block, Add add) {
+    for (const Char* entry = block; *entry != 0;) {
+        const std::basic_string_view<Char> text(entry);
+        add(text);
+        entry += text.size() + 1;
+    }
+}
 
 // Cuts text into lines as an editor does: CR, LF and CR LF each end a line.
 StringList SplitLines(std::string_view text) {
@@ -34,13 +46,15 @@ StringList SplitLines(std::string_view text) {
 int TZemEnvironmentStrList::LoadEnvironment() {
     const UniqueEnvironmentBlock block(::GetEnvironmentStringsA());
     if (!block) return 0;
-    // The block is a run of zero-terminated entries ended by an empty one.
-    for (const char* entry = block.Get(); *entry != '\0';) {
-        const std::string_view text(entry);
-        Add(std::string(text));
-        entry += text.size() + 1;
-    }
+    ForEachEntry(block.Get(), [this](std::string_view text) { Add(std::string(text)); });
     return Count();
+}
+
+std::vector<std::wstring> WideEnvironmentEntries() {
+    std::vector<std::wstring> entries;
+    const UniqueWideEnvironmentBlock block(::GetEnvironmentStringsW());
+    if (block) ForEachEntry(block.Get(), [&entries](std::wstring_view text) { entries.emplace_back(text); });
+    return entries;
 }
 
 const std::string& TZemEnvironmentStrList::operator[](int index) const {

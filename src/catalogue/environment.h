@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 #include <string_view>
 
 #include "base/strings.h"
@@ -32,6 +33,9 @@ private:
 
     StringList entries_;
 };
+
+// The "name=value" entries of the process's environment in UTF-16, in the system's order.
+std::vector<std::wstring> WideEnvironmentEntries();
 
 // A value that names several paths: not empty and holding a ";".
 bool IsPathList(std::string_view text);

@@ -19,9 +19,9 @@ constexpr uint32_t kExceptionWhileParsing = 0x8007065B;
 constexpr uint32_t kNoFolderForPath = HRESULT_FROM_WIN32(ERROR_NOT_FOUND);
 
 // A wide string from the task allocator, converted to ANSI and released.
-std::string TakeTaskString(PWSTR text) {
+std::wstring TakeTaskString(PWSTR text) {
     UniqueCoTaskMem owner(text);
-    return text != nullptr ? WideToMultiByte(text) : std::string();
+    return text != nullptr ? std::wstring(text) : std::wstring();
 }
 
 // The path made absolute with ".", ".." and "/" resolved; as given when that fails.
@@ -127,7 +127,7 @@ std::string GUIDToStr(const GUID& guid) {
     return WideToMultiByte(buffer);
 }
 
-uint32_t KnownFolderPath(const GUID& folder, DWORD flags, HANDLE token, std::string& path) {
+uint32_t KnownFolderPath(const GUID& folder, DWORD flags, HANDLE token, std::wstring& path) {
     using GetKnownFolderPathFn = HRESULT(WINAPI*)(REFKNOWNFOLDERID, DWORD, HANDLE, PWSTR*);
     path.clear();
     const UniqueHModule shell32 = LoadSystemLibrary("shell32.dll");
@@ -138,15 +138,29 @@ uint32_t KnownFolderPath(const GUID& folder, DWORD flags, HANDLE token, std::str
     }
     PWSTR widePath = nullptr;
     const HRESULT result = getPath(folder, flags, token, &widePath);
-    std::string converted = TakeTaskString(widePath);
-    if (result == S_OK) path = std::move(converted);
+    std::wstring taken = TakeTaskString(widePath);
+    if (result == S_OK) path = std::move(taken);
     return static_cast<uint32_t>(result);
 }
 
+uint32_t KnownFolderPath(const GUID& folder, DWORD flags, HANDLE token, std::string& path) {
+    std::wstring widePath;
+    const uint32_t result = KnownFolderPath(folder, flags, token, widePath);
+    path = WideToMultiByte(widePath);
+    return result;
+}
+
 uint32_t SpecialFolderPath(HWND owner, std::string& path, int csidl, bool create) {
+    std::wstring widePath;
+    const uint32_t result = SpecialFolderPath(owner, widePath, csidl, create);
+    if (result == 0) path = WideToMultiByte(widePath);
+    return result;
+}
+
+uint32_t SpecialFolderPath(HWND owner, std::wstring& path, int csidl, bool create) {
     try {
-        std::string buffer(MAX_PATH, '\0');
-        if (!::SHGetSpecialFolderPathA(owner, buffer.data(), csidl, create)) return LastErrorOr(ErrSpecialFolderFailed);
+        std::wstring buffer(MAX_PATH, L'\0');
+        if (!::SHGetSpecialFolderPathW(owner, buffer.data(), csidl, create)) return LastErrorOr(ErrSpecialFolderFailed);
         path = buffer.c_str();
         return 0;
     } catch (const std::exception&) {
@@ -188,7 +202,7 @@ uint32_t GetKnownFolderIdAndPath(IKnownFolder* folder, GUID& id, std::string& pa
     if (const HRESULT result = folder->GetId(&id); FAILED(result)) return static_cast<uint32_t>(result);
     PWSTR widePath = nullptr;
     const HRESULT result = folder->GetPath(0, &widePath);
-    std::string converted = TakeTaskString(widePath);
+    std::string converted = WideToMultiByte(TakeTaskString(widePath));
     if (FAILED(result)) return static_cast<uint32_t>(result);
     path = std::move(converted);
     return 0;

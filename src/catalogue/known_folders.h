@@ -30,8 +30,10 @@ std::string GUIDToStr(const GUID& guid);
 // The path of a known folder through Shell32's SHGetKnownFolderPath, looked up at each call;
 // 120 where the system has no such function.
 uint32_t KnownFolderPath(const GUID& folder, DWORD flags, HANDLE token, std::string& path);
+uint32_t KnownFolderPath(const GUID& folder, DWORD flags, HANDLE token, std::wstring& path);
 // The path of a CSIDL folder through SHGetSpecialFolderPathA.
 uint32_t SpecialFolderPath(HWND owner, std::string& path, int csidl, bool create);
+uint32_t SpecialFolderPath(HWND owner, std::wstring& path, int csidl, bool create);
 
 // Creates the system's known-folder manager; a creation without an object is 0x80004005.
 uint32_t CreateKnownFolderManager(ComPtr<IKnownFolderManager>& manager);

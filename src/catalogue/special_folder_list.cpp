@@ -5,6 +5,7 @@
 #include <new>
 #include <utility>
 
+#include "base/strings.h"
 #include "catalogue/known_folders.h"
 
 namespace zem {
@@ -95,21 +96,21 @@ void TZemCSIDLGUIDList2::DeleteItem(int index) {
     if (ValidIndex(index)) records_.erase(records_.begin() + index);
 }
 
-std::string TZemCSIDLGUIDList2::CurrentPath(int index) const { return FolderPath(index, false); }
+std::string TZemCSIDLGUIDList2::CurrentPath(int index) const { return WideToMultiByte(FolderPath(index, false)); }
 
-std::string TZemCSIDLGUIDList2::DefaultPath(int index) const { return FolderPath(index, true); }
+std::string TZemCSIDLGUIDList2::DefaultPath(int index) const { return WideToMultiByte(FolderPath(index, true)); }
 
-std::string TZemCSIDLGUIDList2::FolderPath(int index, bool defaultPath) const {
+std::wstring TZemCSIDLGUIDList2::FolderPath(int index, bool defaultPath) const {
     if (!ValidIndex(index)) return {};
     const TZemCSIDLGUIDRec& record = records_[static_cast<size_t>(index)];
-    std::string path;
+    std::wstring path;
     if (source_ == FolderSource::KnownFolderManager) {
         const DWORD flags = defaultPath ? kKnownFolderDefaultPathFlags : 0;
-        return KnownFolderPath(record.FolderID, flags, nullptr, path) == 0 ? path : std::string();
+        return KnownFolderPath(record.FolderID, flags, nullptr, path) == 0 ? path : std::wstring();
     }
-    char buffer[MAX_PATH + 1] = {};
+    wchar_t buffer[MAX_PATH + 1] = {};
     const DWORD flags = defaultPath ? SHGFP_TYPE_DEFAULT : SHGFP_TYPE_CURRENT;
-    return ::SHGetFolderPathA(OwnerWindow, record.CSIDL, nullptr, flags, buffer) == S_OK ? buffer : std::string();
+    return ::SHGetFolderPathW(OwnerWindow, record.CSIDL, nullptr, flags, buffer) == S_OK ? buffer : std::wstring();
 }
 
 }  // namespace zem

@@ -44,11 +44,14 @@ public:
     // The folder's current and default path; empty when it has none or the index is outside.
     std::string CurrentPath(int index) const;
     std::string DefaultPath(int index) const;
+    // The same in UTF-16, as the system gives them.
+    std::wstring CurrentWidePath(int index) const { return FolderPath(index, false); }
+    std::wstring DefaultWidePath(int index) const { return FolderPath(index, true); }
 
 private:
     bool ValidIndex(int index) const { return index >= 0 && index < Count(); }
     void LoadKnownFolders();
-    std::string FolderPath(int index, bool defaultPath) const;
+    std::wstring FolderPath(int index, bool defaultPath) const;
     void Sort(int left, int right);
 
     FolderSource source_;

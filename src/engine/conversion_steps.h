@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "base/status_codes.h"
 
@@ -35,6 +36,14 @@ PathForms FormsOf(const std::string& path);
 
 BranchOutcome ConvertEnvironmentString(const std::string& input);
 BranchOutcome ConvertKnownFolderGUID(const std::string& input);
+// The folder a CSIDL name or number stands for, its path in UTF-16 as the system gives it.
+struct CSIDLInputFolder {
+    uint32_t error = 0;
+    int32_t number = 0;
+    std::wstring path;
+};
+CSIDLInputFolder ResolveCSIDLInput(std::string_view input, bool isNumber, HWND owner);
+
 BranchOutcome ConvertCSIDLName(const std::string& input, HWND owner);
 BranchOutcome ConvertCSIDLNumber(const std::string& input, HWND owner);
 

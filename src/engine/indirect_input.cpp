@@ -94,18 +94,24 @@ BranchOutcome ConvertKnownFolderGUID(const std::string& input) {
     return {0, BuildKnownFolderGUIDReport(input, forms.longPath, forms.shortPath), forms.longPath};
 }
 
+CSIDLInputFolder ResolveCSIDLInput(std::string_view input, bool isNumber, HWND owner) {
+    CSIDLInputFolder folder;
+    folder.number = isNumber ? ParseIntegerOr(Trim(input), static_cast<int32_t>(kNotANumber)) : CSIDLFromName(input);
+    const bool known = isNumber ? folder.number < kFirstInvalidCSIDL : folder.number != kNoCSIDL;
+    folder.error = known ? SpecialFolderPath(owner, folder.path, folder.number, false) : ErrNoSuchCSIDL;
+    return folder;
+}
+
 BranchOutcome ConvertCSIDLName(const std::string& input, HWND owner) {
-    const uint16_t number = CSIDLFromName(input);
-    std::string resolved;
-    const uint32_t error = number == kNoCSIDL ? ErrNoSuchCSIDL : SpecialFolderPath(owner, resolved, number, false);
-    return CSIDLOutcome(error, input, number, resolved);
+    const CSIDLInputFolder folder = ResolveCSIDLInput(input, false, owner);
+    const auto number = static_cast<uint16_t>(folder.number);
+    return CSIDLOutcome(folder.error, input, number, WideToMultiByte(folder.path));
 }
 
 BranchOutcome ConvertCSIDLNumber(const std::string& input, HWND owner) {
-    const int32_t number = ParseIntegerOr(Trim(input), static_cast<int32_t>(kNotANumber));
-    std::string resolved;
-    const uint32_t error = number >= kFirstInvalidCSIDL ? ErrNoSuchCSIDL : SpecialFolderPath(owner, resolved, number, false);
-    return CSIDLOutcome(error, CSIDLToName(static_cast<uint16_t>(number)), static_cast<uint16_t>(number), resolved);
+    const CSIDLInputFolder folder = ResolveCSIDLInput(input, true, owner);
+    const auto number = static_cast<uint16_t>(folder.number);
+    return CSIDLOutcome(folder.error, CSIDLToName(number), number, WideToMultiByte(folder.path));
 }
 
 }  // namespace zem

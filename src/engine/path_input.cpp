@@ -7,6 +7,7 @@
 #include <exception>
 
 #include "base/strings.h"
+#include "base/unicode.h"
 #include "catalogue/csidl_catalogue.h"
 #include "catalogue/known_folders.h"
 
@@ -137,6 +138,11 @@ bool IsLongNameComponent(std::string_view component) {
     if (dot == std::string_view::npos) return component.size() > 8;
     if (component.find('.', dot + 1) != std::string_view::npos) return true;
     return dot == 0 || dot > 8 || component.size() - dot - 1 > 3;
+}
+
+bool IsLongNameComponent(std::wstring_view component) {
+    const std::optional<std::string> ansi = WideToAnsiExactly(component);
+    return !ansi || IsLongNameComponent(std::string_view(*ansi));
 }
 
 PathTextCheck IsValidPathText(std::string_view text) {

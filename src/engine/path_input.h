@@ -37,6 +37,8 @@ bool HasLongNameComponent(std::string_view path);
 
 // Whether one path component could not be a DOS 8.3 name as it stands.
 bool IsLongNameComponent(std::string_view component);
+// The same for a UTF-16 name: a character the ANSI code page cannot write makes it long.
+bool IsLongNameComponent(std::wstring_view component);
 
 struct PathTextCheck {
     bool valid = false;

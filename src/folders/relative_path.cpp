@@ -90,17 +90,6 @@ std::string Report(UINT firstLine, const std::string& first, UINT secondLine, co
 
 }  // namespace
 
-uint32_t RelativePathTo(const std::string& from, DWORD fromAttributes, const std::string& to, DWORD toAttributes,
-                        std::string& relative) {
-    char buffer[MAX_PATH] = {};
-    ::SetLastError(0);
-    if (!::PathRelativePathToA(buffer, from.c_str(), fromAttributes, to.c_str(), toAttributes)) {
-        return LastErrorOr(ErrSpecialFolderFailed);
-    }
-    relative = buffer;
-    return 0;
-}
-
 RelativePathResult CreateRelativePaths(const RelativePathRequest& request) {
     RelativePathResult result;
     Target target = ResolveTarget(request);

@@ -7,10 +7,10 @@
 #include <cstdint>
 #include <string>
 
-namespace zem {
+#include "base/status_codes.h"
+#include "engine/path_forms.h"
 
-// No relative path can be made for this input; shown to the user as its number.
-inline constexpr uint32_t ErrNoRelativePath = 0x2000FF02;
+namespace zem {
 
 struct RelativePathRequest {
     std::string input;     // the path box's text, exactly as typed
@@ -24,10 +24,6 @@ struct RelativePathResult {
     std::string targetToBase;  // the second report, empty when not made
 };
 
-// The shell's relative path from one path to another (attributes: FILE_ATTRIBUTE_DIRECTORY
-// for a folder, 0 for a file). 0 and the path, or the error.
-uint32_t RelativePathTo(const std::string& from, DWORD fromAttributes, const std::string& to, DWORD toAttributes,
-                        std::string& relative);
 
 RelativePathResult CreateRelativePaths(const RelativePathRequest& request);
 
