@@ -67,7 +67,10 @@ public:
         if (path.empty()) return Problem(entry, IDS_TARV_PC_EMPTY);
         if (::PathIsRelativeW(path.c_str())) return Problem(entry, IDS_TARV_PC_RELATIVE);
         const auto [earlier, isNew] = seen_.try_emplace(CanonicalKey(path), position);
-        if (!isNew) entry.problems.push_back(Text(IDS_TARV_PC_DUPLICATE, {std::to_wstring(earlier->second)}));
+        if (!isNew) {
+            entry.problems.push_back(Text(IDS_TARV_PC_DUPLICATE, {std::to_wstring(earlier->second)}));
+            return entry;  // dropped rather than shortened
+        }
         if (!PathExists(path)) return Problem(entry, IDS_TARV_PC_MISSING);
         const std::wstring shortPath = GetShortPathForm(path);
         if (!shortPath.empty() && shortPath.size() < stored.size()) saving += stored.size() - shortPath.size();

@@ -87,9 +87,10 @@ ConvertedInput PathConverter::Convert(const std::wstring& input) {
     if (!list) {
         converted.error = resolved.error;
         if (resolved.error != 0) return converted;
+        // Kept on failure too: JSON shows the form that was found.
         const EntryForms forms = ConvertPath(resolved.path);
         converted.error = forms.error;
-        if (forms.error == 0) Add(converted, forms, true);
+        Add(converted, forms, true);
         return converted;
     }
     // An expanded list holds paths; a list given as input holds inputs of any kind.

@@ -12,7 +12,8 @@
 
 int wmain(int argc, wchar_t** argv) {
     zem::RestrictDllSearchPath();
-    const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    // The multithreaded apartment needs no window, so no desktop is ever started for tarv.
+    const HRESULT com = ::CoInitializeEx(nullptr, COINIT_MULTITHREADED);
     int exitCode = zem::kExitFailure;
     const zem::StandardHandles handles{::GetStdHandle(STD_INPUT_HANDLE), ::GetStdHandle(STD_OUTPUT_HANDLE),
                                        ::GetStdHandle(STD_ERROR_HANDLE)};

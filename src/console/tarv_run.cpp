@@ -84,8 +84,8 @@ private:
     }
 
     void ConvertOne(const std::wstring& input) {
-        if (input.empty()) return output_.WriteRecord({});  // nothing in, nothing out
-        const ConvertedInput converted = converter_.Convert(input);
+        if (input.empty() && !options_.json) return output_.WriteRecord({});  // nothing in, nothing out
+        const ConvertedInput converted = input.empty() ? ConvertedInput{} : converter_.Convert(input);
         if (options_.json) output_.WriteRecord(JsonOf(input, converted));
         if (converted.error == 0) {
             if (!options_.json) output_.WriteRecord(converted.answer);

@@ -26,9 +26,6 @@
 namespace zem {
 namespace {
 
-// Wine's first collision among these names comes within a hundred files; Windows has none.
-constexpr int kMostFiles = 2000;
-
 const std::string kAmbiguousText =
     "The short name leads to another file: the system gave two files of this folder the same short name.\r\n";
 const std::string kAmbiguousLine = "[Error, the short name leads to another file]";
@@ -38,37 +35,14 @@ std::string Upper(std::string text) {
     return text;
 }
 
-bool MakeEmptyFile(const std::string& path) {
-    return UniqueFileHandle(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr)).Valid();
-}
+using test::MakeEmptyFile;
+using test::SystemRoundTrip;
 
-std::string AlternateName(const std::string& path) {
-    WIN32_FIND_DATAA data{};
-    const UniqueFindHandle found(::FindFirstFileA(path.c_str(), &data));
-    return found ? Upper(data.cAlternateFileName) : std::string();
-}
-
-// Empty files of similar long names, made until two of them share a short name in the
-// directory search; the earlier and the later of the two.
-std::optional<std::pair<std::string, std::string>> MakeFilesUntilShortNamesCollide(const std::string& folder) {
-    std::map<std::string, std::string> byShortName;
-    for (int number = 0; number < kMostFiles; ++number) {
-        const std::string path = folder + Format("\\Report document version %04d final.txt", number);
-        if (!MakeEmptyFile(path)) break;
-        const auto [earlier, isNew] = byShortName.emplace(AlternateName(path), path);
-        if (!isNew) return std::pair{earlier->second, path};
-    }
-    return std::nullopt;
-}
-
-// Where the system's short form of the path leads back to.
 std::string SystemLongForm(const std::string& path) {
     char longForm[MAX_PATH] = {};
     ::GetLongPathNameA(path.c_str(), longForm, MAX_PATH);
     return longForm;
 }
-
-std::string SystemRoundTrip(const std::string& path) { return SystemLongForm(test::SystemShortForm(path)); }
 
 std::string Lower(std::string text) {
     ::CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));
@@ -78,11 +52,10 @@ std::string Lower(std::string text) {
 class AmbiguousShortName : public ::testing::Test {
 protected:
     void SetUp() override {
-        const auto pair = MakeFilesUntilShortNamesCollide(temp_.Path());
+        const std::optional<test::CollidingShortNames> pair = test::MakeCollidingShortNames(temp_.Path());
         if (!pair) GTEST_SKIP() << "short names are unique in this folder";
-        for (const std::string& path : {pair->first, pair->second}) {
-            (SystemRoundTrip(path) == path ? reached_ : misled_) = path;
-        }
+        reached_ = pair->reached;
+        misled_ = pair->misled;
         ASSERT_NE(misled_, "") << "both short forms lead back to their own files";
         ASSERT_EQ(SystemRoundTrip(misled_), reached_);
     }

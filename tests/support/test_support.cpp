@@ -3,7 +3,9 @@
 #include <dlgs.h>
 
 #include <cstring>
+#include <map>
 
+#include "base/strings.h"
 #include "base/unique.h"
 #include "config/app_config.h"
 
@@ -17,23 +19,24 @@ CleanAppKey::~CleanAppKey() { DeleteUserKey(kAppRegistryKey); }
 
 namespace {
 
-void RemoveTree(const std::string& path) {
-    WIN32_FIND_DATAA data{};
-    const UniqueFindHandle search(::FindFirstFileA((path + "\\*").c_str(), &data));
+// Wide calls, so that names outside the ANSI code page go too.
+void RemoveTree(const std::wstring& path) {
+    WIN32_FIND_DATAW data{};
+    const UniqueFindHandle search(::FindFirstFileW((path + L"\\*").c_str(), &data));
     if (search) {
         do {
-            const std::string name = data.cFileName;
-            if (name == "." || name == "..") continue;
-            const std::string child = path + "\\" + name;
+            const std::wstring name = data.cFileName;
+            if (name == L"." || name == L"..") continue;
+            const std::wstring child = path + L"\\" + name;
             if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
                 RemoveTree(child);
             } else {
-                ::SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-                ::DeleteFileA(child.c_str());
+                ::SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+                ::DeleteFileW(child.c_str());
             }
-        } while (::FindNextFileA(search.Get(), &data));
+        } while (::FindNextFileW(search.Get(), &data));
     }
-    ::RemoveDirectoryA(path.c_str());
+    ::RemoveDirectoryW(path.c_str());
 }
 
 }  // namespace
@@ -49,7 +52,7 @@ TempFolder::TempFolder() {
 }
 
 // The prefix lets the removal reach below MAX_PATH.
-TempFolder::~TempFolder() { RemoveTree(std::string("\\\\?\\").append(path_)); }
+TempFolder::~TempFolder() { RemoveTree(L"\\\\?\\" + MultiByteToWide(path_)); }
 
 std::string TempFolder::MakeFolder(const std::string& relative) const {
     std::string full = path_;
@@ -88,6 +91,43 @@ std::string SystemShortForm(const std::string& path) {
     char buffer[MAX_PATH * 4] = {};
     const DWORD length = ::GetShortPathNameA(path.c_str(), buffer, sizeof(buffer));
     return length > 0 && length < sizeof(buffer) ? std::string(buffer, length) : std::string();
+}
+
+std::string SystemRoundTrip(const std::string& path) {
+    char longForm[MAX_PATH] = {};
+    ::GetLongPathNameA(SystemShortForm(path).c_str(), longForm, MAX_PATH);
+    return longForm;
+}
+
+bool MakeEmptyFile(const std::string& path) {
+    return UniqueFileHandle(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr)).Valid();
+}
+
+namespace {
+
+std::string AlternateName(const std::string& path) {
+    WIN32_FIND_DATAA data{};
+    const UniqueFindHandle found(::FindFirstFileA(path.c_str(), &data));
+    return found ? UpperCaseKey(data.cAlternateFileName) : std::string();
+}
+
+}  // namespace
+
+std::optional<CollidingShortNames> MakeCollidingShortNames(const std::string& folder) {
+    constexpr int kMostFiles = 2000;  // Wine's first collision comes within a hundred files
+    std::map<std::string, std::string> byShortName;
+    for (int number = 0; number < kMostFiles; ++number) {
+        const std::string path = folder + Format("\\Report document version %04d final.txt", number);
+        if (!MakeEmptyFile(path)) break;
+        const auto [earlier, isNew] = byShortName.emplace(AlternateName(path), path);
+        if (isNew) continue;
+        CollidingShortNames pair;
+        for (const std::string& file : {earlier->second, path}) {
+            (SystemRoundTrip(file) == file ? pair.reached : pair.misled) = file;
+        }
+        return pair;
+    }
+    return std::nullopt;
 }
 
 void PumpMessages(int milliseconds) {

@@ -61,6 +61,22 @@ private:
 // The system's own short form of a path, empty when it has none: what tests expect.
 std::string SystemShortForm(const std::string& path);
 
+// Where the system's short form of the path leads back to.
+std::string SystemRoundTrip(const std::string& path);
+
+bool MakeEmptyFile(const std::string& path);
+
+// Two files whose short names collide (Wine makes short names from a hash of the long name,
+// so similar names in one folder soon share one; Windows keeps them unique): the one the
+// shared short name leads to, and the one whose short form leads to the other.
+struct CollidingShortNames {
+    std::string reached;
+    std::string misled;
+};
+// Makes empty files of similar names in `folder` until two collide; nothing when none do.
+// `misled` is empty when both short forms lead back to their own files.
+std::optional<CollidingShortNames> MakeCollidingShortNames(const std::string& folder);
+
 // Counts the windows this thread tries to create while it lives, and refuses them: a box shown
 // in error then fails at once instead of waiting for an answer that never comes.
 class WindowCounter {
