@@ -1,6 +1,7 @@
 // The benchmarks: what the user waits for in the program against bare system calls doing the same
 // work, measured in one run and printed as one table.
-//   ZemBench.exe [document lines [dropped files]]   (80,000 and 10,000 by default; 0 skips)
+//   ZemBench.exe [document lines [dropped files [tarv paths]]]
+//   (80,000, 10,000 and 100,000 by default; 0 skips)
 #include <ole2.h>
 
 #include <cstdio>
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
     ::OleInitialize(nullptr);
     const int lines = argc > 1 ? std::atoi(argv[1]) : 80000;
     const int files = argc > 2 ? std::atoi(argv[2]) : 10000;
+    const int paths = argc > 3 ? std::atoi(argv[3]) : 100000;
     {
         const zem::bench::BenchFolder folder;
         zem::bench::ResultTable table;
@@ -22,6 +24,7 @@ int main(int argc, char** argv) {
         zem::bench::BenchStart(table, documents);
         if (lines > 0) zem::bench::BenchDocuments(table, folder, documents);
         if (files > 0) zem::bench::BenchDrops(table, folder, files);
+        if (paths > 0) zem::bench::BenchConsole(table, folder, paths);
         table.Print();
     }
     ::OleUninitialize();

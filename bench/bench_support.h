@@ -100,6 +100,8 @@ void TypeText(TForm1& form, HWND control, const std::string& text);
 void BenchStart(ResultTable& table, const Documents& documents);
 void BenchDocuments(ResultTable& table, const BenchFolder& folder, const Documents& documents);
 void BenchDrops(ResultTable& table, const BenchFolder& folder, int files);
+// tarv over `paths` paths from standard input, its output in a file.
+void BenchConsole(ResultTable& table, const BenchFolder& folder, int paths);
 // Find Next in `form`'s loaded document, against a fetch and count of the same editor.
 void BenchFind(ResultTable& table, TForm1& form);
 // F6 and F7 in `form`'s loaded document, against the same in a fresh window.
