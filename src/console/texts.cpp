@@ -1,5 +1,6 @@
 #include "console/texts.h"
 
+#include "base/status_codes.h"
 #include "base/strings.h"
 #include "engine/path_forms.h"
 #include "resource.h"
@@ -32,6 +33,7 @@ std::wstring Text(UINT id, std::initializer_list<std::wstring_view> values) { re
 std::wstring CodeText(uint32_t code) { return MultiByteToWide(FormatCode(code)); }
 
 std::wstring MessageText(uint32_t code) {
+    if (code == ErrNoRelativePath) return Text(IDS_TARV_NO_RELATIVE_PATH);
     std::string text = SystemErrorText(code);
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ')) text.pop_back();
     return MultiByteToWide(text.empty() ? ResString(IDS_UNKNOWN_ERROR) : text);

@@ -105,6 +105,16 @@ TEST_F(TarvFiles, AbsoluteRelativeMixedAndUnixForms) {
                              ".\\Some Long Folder\\Some Long File Name.txt\r\n");
     EXPECT_EQ(result.exitCode, 0u);
 
+    // Another drive: no relative path leads there.
+    wchar_t windows[MAX_PATH] = {};
+    ::GetWindowsDirectoryW(windows, MAX_PATH);
+    const std::wstring elsewhere = folder_[0] == L'Z' ? windows : L"Z:\\";
+    result = RunTarvExe({L"-r", folder_, elsewhere});
+    EXPECT_EQ(result.output, "");
+    EXPECT_EQ(result.errors, Utf8Line(L"tarv: " + elsewhere + L": error 536936194 (0x2000FF02): No relative path "
+                                      L"leads there: the paths start on different drives or shares."));
+    EXPECT_EQ(result.exitCode, 1u);
+
     std::wstring mixed = shorts_[0];
     for (wchar_t& c : mixed) c = c == L'\\' ? L'/' : c;
     EXPECT_EQ(RunTarvExe({L"-m", files_[0]}).output, Utf8Line(mixed));
