@@ -19,5 +19,11 @@ check() {  # folder, then the folders its files may include
 check catalogue base
 check engine base catalogue
 check console base catalogue engine
+# Of the base, the windows, controls, menus, clipboard and shortcuts belong to the window program.
+for folder in catalogue engine console; do
+    if grep -n '#include "base/\(window\|window_dc\|controls\|menu\|clipboard\|shortcuts\)\.h"' "$src/$folder"/*; then
+        echo "$folder/ includes a window header of the base"; status=1
+    fi
+done
 [ $status -eq 0 ] && echo "layers ok"
 exit $status
