@@ -109,7 +109,7 @@ private:
         if (name == L"short") options.form = OutputForm::Short;
         else if (name == L"long") options.form = OutputForm::Long;
         else if (name == L"absolute") options.form = OutputForm::Absolute;
-        else if (name == L"relative") options.form = OutputForm::Relative, options.relativeTo = *value;
+        else if (name == L"relative") SetRelative(*value);
         else if (name == L"base") options.base = *value;
         else if (name == L"path") options.pathList = true;
         else if (name == L"mixed") options.mixed = true;
@@ -117,13 +117,27 @@ private:
         else if (name == L"null") options.nulSeparated = true;
         else if (name == L"ansi") options.ansi = true;
         else if (name == L"unix") SetUnixStyle(*value);
-        else if (name == L"folder") SetMode(RunMode::Folder, shown), options.folderId = *value;
-        else if (name == L"folders") SetMode(RunMode::Folders, shown);
-        else if (name == L"env") SetMode(RunMode::Environment, shown);
-        else if (name == L"8dot3") SetMode(RunMode::NameCreation, shown);
-        else if (name == L"path-check") SetMode(RunMode::PathCheck, shown);
-        else if (name == L"help") SetMode(RunMode::Help, shown);
-        else if (name == L"version") SetMode(RunMode::Version, shown);
+        else if (name == L"folder") SetFolder(*value, shown);
+        else SetMode(ModeOf(name), shown);
+    }
+
+    static RunMode ModeOf(std::wstring_view name) {
+        if (name == L"folders") return RunMode::Folders;
+        if (name == L"env") return RunMode::Environment;
+        if (name == L"8dot3") return RunMode::NameCreation;
+        if (name == L"path-check") return RunMode::PathCheck;
+        if (name == L"help") return RunMode::Help;
+        return RunMode::Version;
+    }
+
+    void SetRelative(const std::wstring& folder) {
+        result_.options.form = OutputForm::Relative;
+        result_.options.relativeTo = folder;
+    }
+
+    void SetFolder(const std::wstring& id, const std::wstring& shown) {
+        SetMode(RunMode::Folder, shown);
+        result_.options.folderId = id;
     }
 
     void SetUnixStyle(const std::wstring& value) {

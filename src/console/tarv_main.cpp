@@ -17,12 +17,17 @@ int wmain(int argc, wchar_t** argv) {
     int exitCode = zem::kExitFailure;
     const zem::StandardHandles handles{::GetStdHandle(STD_INPUT_HANDLE), ::GetStdHandle(STD_OUTPUT_HANDLE),
                                        ::GetStdHandle(STD_ERROR_HANDLE)};
+    const auto report = [&handles](const std::string& what) {
+        const std::string text = "tarv: " + what + "\r\n";
+        DWORD written = 0;
+        ::WriteFile(handles.error, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    };
     try {
         exitCode = zem::RunTarv(std::vector<std::wstring>(argv + 1, argv + argc), handles);
     } catch (const std::exception& failure) {
-        const std::string text = std::string("tarv: ") + failure.what() + "\r\n";
-        DWORD written = 0;
-        ::WriteFile(handles.error, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+        report(failure.what());
+    } catch (...) {
+        report("unexpected failure");
     }
     if (SUCCEEDED(com)) ::CoUninitialize();
     return exitCode;
