@@ -59,27 +59,27 @@ class EntryChecker {
 public:
     EntryCheck Check(const std::wstring& stored, size_t position, size_t& saving) {
         EntryCheck entry{stored, Expanded(stored), {}};
-        if (stored.empty()) return Problem(entry, IDS_TARV_PC_EMPTY);
-        if (TrimBlanks(stored).size() != stored.size()) Problem(entry, IDS_TARV_PC_PADDED);
-        if (stored.find(L'"') != std::wstring::npos) Problem(entry, IDS_TARV_PC_QUOTED);
-        if (HasUnexpandedVariable(entry.expanded)) return Problem(entry, IDS_TARV_PC_UNEXPANDED);
+        if (stored.empty()) return Problem(entry, EntryProblem::Empty);
+        if (TrimBlanks(stored).size() != stored.size()) Problem(entry, EntryProblem::Padded);
+        if (stored.find(L'"') != std::wstring::npos) Problem(entry, EntryProblem::Quoted);
+        if (HasUnexpandedVariable(entry.expanded)) return Problem(entry, EntryProblem::Unexpanded);
         const std::wstring path = Unquoted(TrimBlanks(entry.expanded));
-        if (path.empty()) return Problem(entry, IDS_TARV_PC_EMPTY);
-        if (::PathIsRelativeW(path.c_str())) return Problem(entry, IDS_TARV_PC_RELATIVE);
+        if (path.empty()) return Problem(entry, EntryProblem::Empty);
+        if (::PathIsRelativeW(path.c_str())) return Problem(entry, EntryProblem::Relative);
         const auto [earlier, isNew] = seen_.try_emplace(CanonicalKey(path), position);
         if (!isNew) {
-            entry.problems.push_back(Text(IDS_TARV_PC_DUPLICATE, {std::to_wstring(earlier->second)}));
-            return entry;  // dropped rather than shortened
+            entry.duplicateOf = earlier->second;
+            return Problem(entry, EntryProblem::Duplicate);  // dropped rather than shortened
         }
-        if (!PathExists(path)) return Problem(entry, IDS_TARV_PC_MISSING);
+        if (!PathExists(path)) return Problem(entry, EntryProblem::Missing);
         const std::wstring shortPath = GetShortPathForm(path);
         if (!shortPath.empty() && shortPath.size() < stored.size()) saving += stored.size() - shortPath.size();
         return entry;
     }
 
 private:
-    static EntryCheck& Problem(EntryCheck& entry, UINT text) {
-        entry.problems.push_back(Text(text));
+    static EntryCheck& Problem(EntryCheck& entry, EntryProblem problem) {
+        entry.problems.push_back(problem);
         return entry;
     }
 
@@ -119,10 +119,40 @@ std::wstring ProcessPath(uint32_t& error) {
 
 bool IsNotSet(uint32_t error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_ENVVAR_NOT_FOUND; }
 
+// The problem as the table names it.
+std::wstring ProblemText(EntryProblem problem, const EntryCheck& entry) {
+    switch (problem) {
+        case EntryProblem::Missing: return Text(IDS_TARV_PC_MISSING);
+        case EntryProblem::Duplicate: return Text(IDS_TARV_PC_DUPLICATE, {std::to_wstring(entry.duplicateOf)});
+        case EntryProblem::Relative: return Text(IDS_TARV_PC_RELATIVE);
+        case EntryProblem::Quoted: return Text(IDS_TARV_PC_QUOTED);
+        case EntryProblem::Padded: return Text(IDS_TARV_PC_PADDED);
+        case EntryProblem::Empty: return Text(IDS_TARV_PC_EMPTY);
+        case EntryProblem::Unexpanded: break;
+    }
+    return Text(IDS_TARV_PC_UNEXPANDED);
+}
+
+// The problem as JSON names it: one word each.
+const wchar_t* ProblemKey(EntryProblem problem) {
+    switch (problem) {
+        case EntryProblem::Missing: return L"missing";
+        case EntryProblem::Duplicate: return L"duplicate";
+        case EntryProblem::Relative: return L"relative";
+        case EntryProblem::Quoted: return L"quoted";
+        case EntryProblem::Padded: return L"padded";
+        case EntryProblem::Empty: return L"empty";
+        case EntryProblem::Unexpanded: break;
+    }
+    return L"unexpanded";
+}
+
 std::wstring EntryLine(size_t position, const EntryCheck& entry) {
     std::wstring line = L"  " + std::to_wstring(position) + L"  " + entry.stored;
     if (entry.expanded != entry.stored) line += L"  ->  " + entry.expanded;
-    for (size_t i = 0; i < entry.problems.size(); ++i) line += (i == 0 ? L"  [" : L", ") + entry.problems[i];
+    for (size_t i = 0; i < entry.problems.size(); ++i) {
+        line += (i == 0 ? L"  [" : L", ") + ProblemText(entry.problems[i], entry);
+    }
     if (!entry.problems.empty()) line += L"]";
     return line;
 }
@@ -161,8 +191,11 @@ JsonLine JsonOf(const PathVariable& variable, const VariableCheck& check) {
     line.AddList("limitsPassed", limits).AddNumber("shortSaving", static_cast<int64_t>(check.shortSaving));
     std::vector<JsonLine> entries;
     for (const EntryCheck& entry : check.entries) {
+        std::vector<std::wstring> problems;
+        for (const EntryProblem problem : entry.problems) problems.push_back(ProblemKey(problem));
         entries.push_back(JsonLine().Add("stored", entry.stored).Add("expanded", entry.expanded));
-        entries.back().AddList("problems", entry.problems);
+        entries.back().AddList("problems", problems);
+        if (entry.duplicateOf != 0) entries.back().AddNumber("duplicateOf", static_cast<int64_t>(entry.duplicateOf));
     }
     line.AddObjects("entries", entries).AddNumber("problems", static_cast<int64_t>(check.problemCount));
     return line;

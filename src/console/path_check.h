@@ -23,10 +23,13 @@ struct PathVariable {
     std::wstring value;      // as stored
 };
 
+enum class EntryProblem { Missing, Duplicate, Relative, Quoted, Padded, Empty, Unexpanded };
+
 struct EntryCheck {
     std::wstring stored;
     std::wstring expanded;
-    std::vector<std::wstring> problems;
+    std::vector<EntryProblem> problems;
+    size_t duplicateOf = 0;  // the 1-based position of the entry a duplicate repeats
 };
 
 struct VariableCheck {

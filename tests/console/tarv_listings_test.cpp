@@ -163,7 +163,7 @@ TEST_F(TarvPathCheck, EveryKindOfProblemIsNamedAndTheExitCodeIsOne) {
         L"  4  relative\\bin  [relative]\r\n"
         L"  5  \"" + folder_ + L"\"  [quoted, duplicate of 1]\r\n"
         L"  6   " + missing + L"   [padded with blanks, missing]\r\n"
-        L"  7  %ZEM_NO_SUCH_VARIABLE%\\bin  [variable that does not expand]\r\n"
+        L"  7  %ZEM_NO_SUCH_VARIABLE%\\bin  [unexpanded variable]\r\n"
         L"  8  " + upper + L"\\  [duplicate of 1]\r\n"
         L"  Length: " + std::to_wstring(userValue.size()) + L" characters stored, " +
         std::to_wstring(userValue.size() - 15 + home.size() - 6) + L" expanded\r\n"
@@ -176,6 +176,29 @@ TEST_F(TarvPathCheck, EveryKindOfProblemIsNamedAndTheExitCodeIsOne) {
     EXPECT_NE(result.output.find(Utf8(processSection)), std::string::npos) << result.output;
     EXPECT_NE(result.output.find("\r\nProblems found: "), std::string::npos);
     EXPECT_EQ(result.exitCode, 1u);
+
+    // JSON names each problem with one word.
+    run.arguments.push_back(L"--json");
+    const test::TarvResult json = RunTarvExe(run);
+    const size_t userStart = json.output.find("{\"variable\":\"user\"");
+    ASSERT_NE(userStart, std::string::npos) << json.output;
+    const std::optional<test::JsonValue> user =
+        test::ReadJson(json.output.substr(userStart, json.output.find("\r\n", userStart) - userStart));
+    ASSERT_TRUE(user);
+    const std::vector<std::vector<std::string>> expected = {
+        {}, {"missing"}, {"empty"}, {"relative"}, {"quoted", "duplicate"}, {"padded", "missing"}, {"unexpanded"},
+        {"duplicate"}};
+    const test::JsonArray& entries = (*user)["entries"].Array();
+    ASSERT_EQ(entries.size(), expected.size());
+    for (size_t i = 0; i < entries.size(); ++i) {
+        std::vector<std::string> problems;
+        for (const test::JsonValue& problem : entries[i]["problems"].Array()) problems.push_back(problem.Text());
+        EXPECT_EQ(problems, expected[i]) << "entry " << i + 1;
+    }
+    EXPECT_EQ(entries[4]["duplicateOf"].Number(), 1);
+    EXPECT_EQ(entries[7]["duplicateOf"].Number(), 1);
+    EXPECT_EQ((*user)["problems"].Number(), 9);
+    EXPECT_EQ(json.exitCode, 1u);
     EXPECT_EQ(userPath.Stored(), userValue);  // read, never written
 }
 
