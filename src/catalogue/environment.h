@@ -2,8 +2,8 @@
 #pragma once
 
 #include <string>
-#include <vector>
 #include <string_view>
+#include <vector>
 
 #include "base/strings.h"
 

@@ -18,7 +18,7 @@ constexpr uint32_t kExceptionWhileParsing = 0x8007065B;
 // What the path search answers when no known folder matches.
 constexpr uint32_t kNoFolderForPath = HRESULT_FROM_WIN32(ERROR_NOT_FOUND);
 
-// A wide string from the task allocator, converted to ANSI and released.
+// A wide string from the task allocator, copied and released.
 std::wstring TakeTaskString(PWSTR text) {
     UniqueCoTaskMem owner(text);
     return text != nullptr ? std::wstring(text) : std::wstring();
@@ -32,13 +32,6 @@ std::wstring FullPath(const std::wstring& path) {
     const DWORD length = ::GetFullPathNameW(path.c_str(), size, full.data(), nullptr);
     if (length == 0 || length >= size) return path;
     full.resize(length);
-    return full;
-}
-
-// A path as the search compares it: full, without trailing backslashes except a drive root's.
-std::wstring ComparablePath(const std::wstring& path) {
-    std::wstring full = FullPath(path);
-    while (full.size() > 3 && full.back() == L'\\') full.pop_back();
     return full;
 }
 
@@ -100,6 +93,12 @@ uint32_t FindFolderAttempt(const std::string& path, FFFP_MODE mode, ComPtr<IKnow
 }
 
 }  // namespace
+
+std::wstring ComparablePath(const std::wstring& path) {
+    std::wstring full = FullPath(path);
+    while (full.size() > 3 && full.back() == L'\\') full.pop_back();
+    return full;
+}
 
 bool IsGUIDString(std::string_view text) {
     GUID guid{};

@@ -20,6 +20,10 @@ using Microsoft::WRL::ComPtr;
 inline constexpr DWORD kKnownFolderDefaultPathFlags =
     static_cast<DWORD>(KF_FLAG_DEFAULT_PATH) | static_cast<DWORD>(KF_FLAG_NOT_PARENT_RELATIVE);
 
+// A path as folder searches compare it: full (as given when that fails), without trailing
+// backslashes except a drive root's.
+std::wstring ComparablePath(const std::wstring& path);
+
 // The text parses (as a braced GUID or a registered ProgID) to a GUID that is not all zeros.
 bool IsGUIDString(std::string_view text);
 // The system's class-identifier parser's status; `guid` is written on success.

@@ -53,9 +53,7 @@ int ListSpecialFolders(const TarvOptions& options, OutputSink& output) {
     TZemCSIDLGUIDList2 list;
     list.LoadFolders();
     FolderListings listings;
-    const auto styled = [&options](std::wstring path) {
-        return StyledPath(std::move(path), options.mixed, options.unixStyle);
-    };
+    const auto styled = [&options](std::wstring path) { return StyledPath(std::move(path), options); };
     for (int i = 0; i < list.Count(); ++i) {
         const TZemCSIDLGUIDRec record = list.GetItem(i);
         const int id = CSIDLOf(record);
@@ -87,10 +85,8 @@ int ListEnvironmentPaths(const TarvOptions& options, OutputSink& output) {
         if (paths.front().empty() || !PathExists(paths.front())) continue;
         for (const std::wstring& path : paths) {
             if (path.empty() || !PathExists(path)) continue;
-            const std::wstring longPath = StyledPath(GetLongPathForm(path, &listings).path, options.mixed,
-                                                     options.unixStyle);
-            const std::wstring shortPath = StyledPath(GetShortPathForm(path, &listings), options.mixed,
-                                                      options.unixStyle);
+            const std::wstring longPath = StyledPath(GetLongPathForm(path, &listings).path, options);
+            const std::wstring shortPath = StyledPath(GetShortPathForm(path, &listings), options);
             if (options.json) {
                 output.WriteRecord(JsonLine().Add("name", name).Add("long", longPath).Add("short", shortPath).Text());
             } else {

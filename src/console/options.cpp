@@ -10,13 +10,13 @@ namespace zem {
 
 namespace {
 
-struct OptionSpec {
+struct KnownOption {
     wchar_t letter;  // 0 for a long option only
     const wchar_t* name;
     bool takesValue;
 };
 
-constexpr OptionSpec kOptions[] = {
+constexpr KnownOption kKnownOptions[] = {
     {L's', L"short", false},    {L'l', L"long", false},       {L'a', L"absolute", false},
     {L'r', L"relative", true},  {0, L"base", true},           {L'p', L"path", false},
     {L'm', L"mixed", false},    {L'u', L"unix", true},        {L'F', L"folder", true},
@@ -25,15 +25,15 @@ constexpr OptionSpec kOptions[] = {
     {L'0', L"null", false},     {L'h', L"help", false},       {0, L"version", false},
 };
 
-const OptionSpec* FindLong(std::wstring_view name) {
-    for (const OptionSpec& spec : kOptions) {
+const KnownOption* FindLong(std::wstring_view name) {
+    for (const KnownOption& spec : kKnownOptions) {
         if (name == spec.name) return &spec;
     }
     return nullptr;
 }
 
-const OptionSpec* FindShort(wchar_t letter) {
-    for (const OptionSpec& spec : kOptions) {
+const KnownOption* FindShort(wchar_t letter) {
+    for (const KnownOption& spec : kKnownOptions) {
         if (spec.letter != 0 && spec.letter == letter) return &spec;
     }
     return nullptr;
@@ -72,7 +72,7 @@ private:
     void ParseLong(const std::wstring& argument) {
         const size_t equals = argument.find(L'=');
         const std::wstring name = argument.substr(2, equals == std::wstring::npos ? std::wstring::npos : equals - 2);
-        const OptionSpec* spec = FindLong(name);
+        const KnownOption* spec = FindLong(name);
         if (spec == nullptr) return Fail(Text(IDS_TARV_UNKNOWN_OPTION, {argument}));
         if (equals != std::wstring::npos) {
             if (!spec->takesValue) return Fail(Text(IDS_TARV_UNEXPECTED_VALUE, {L"--" + name}));
@@ -85,7 +85,7 @@ private:
     void ParseShortGroup(const std::wstring& argument) {
         for (size_t i = 1; i < argument.size() && result_.error.empty(); ++i) {
             const std::wstring shown = std::wstring(L"-") + argument[i];
-            const OptionSpec* spec = FindShort(argument[i]);
+            const KnownOption* spec = FindShort(argument[i]);
             if (spec == nullptr) return Fail(Text(IDS_TARV_UNKNOWN_OPTION, {shown}));
             if (!spec->takesValue) {
                 Apply(*spec, shown, std::nullopt);
@@ -102,7 +102,7 @@ private:
         return std::nullopt;
     }
 
-    void Apply(const OptionSpec& spec, const std::wstring& shown, const std::optional<std::wstring>& value) {
+    void Apply(const KnownOption& spec, const std::wstring& shown, const std::optional<std::wstring>& value) {
         if (!result_.error.empty()) return;
         TarvOptions& options = result_.options;
         const std::wstring_view name = spec.name;

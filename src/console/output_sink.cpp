@@ -11,6 +11,21 @@ namespace {
 
 constexpr size_t kPieceSize = 64 * 1024;
 
+// Hands `text` to `write` (data, count, written) in pieces until all is written; 0, or the
+// error of the piece that failed.
+template <class Char, class WritePiece>
+uint32_t WriteInPieces(std::basic_string_view<Char> text, WritePiece write) {
+    for (size_t done = 0; done < text.size();) {
+        DWORD written = 0;
+        const DWORD size = static_cast<DWORD>(std::min(text.size() - done, kPieceSize));
+        if (!write(text.data() + done, size, &written) || written == 0) {
+            return ::GetLastError() != 0 ? ::GetLastError() : ERROR_WRITE_FAULT;
+        }
+        done += written;
+    }
+    return 0;
+}
+
 }  // namespace
 
 OutputSink::OutputSink(HANDLE handle, bool ansi, std::wstring recordEnd)
@@ -40,32 +55,17 @@ bool OutputSink::Flush() {
         return error_ == 0;
     }
     if (console_) {
-        for (size_t done = 0; done < consoleText_.size() && error_ == 0;) {
-            DWORD written = 0;
-            const DWORD size = static_cast<DWORD>(std::min(consoleText_.size() - done, kPieceSize));
-            if (!::WriteConsoleW(handle_, consoleText_.data() + done, size, &written, nullptr) || written == 0) {
-                error_ = ::GetLastError() != 0 ? ::GetLastError() : ERROR_WRITE_FAULT;
-            }
-            done += written;
-        }
+        error_ = WriteInPieces(std::wstring_view(consoleText_), [this](const wchar_t* data, DWORD size, DWORD* written) {
+            return ::WriteConsoleW(handle_, data, size, written, nullptr);
+        });
         consoleText_.clear();
-        return error_ == 0;
+    } else {
+        error_ = WriteInPieces(std::string_view(pending_), [this](const char* data, DWORD size, DWORD* written) {
+            return ::WriteFile(handle_, data, size, written, nullptr);
+        });
+        pending_.clear();
     }
-    WriteBytes(pending_);
-    pending_.clear();
     return error_ == 0;
-}
-
-void OutputSink::WriteBytes(const std::string& bytes) {
-    for (size_t done = 0; done < bytes.size();) {
-        DWORD written = 0;
-        const DWORD size = static_cast<DWORD>(std::min(bytes.size() - done, kPieceSize));
-        if (!::WriteFile(handle_, bytes.data() + done, size, &written, nullptr) || written == 0) {
-            error_ = ::GetLastError() != 0 ? ::GetLastError() : ERROR_WRITE_FAULT;
-            return;
-        }
-        done += written;
-    }
 }
 
 }  // namespace zem

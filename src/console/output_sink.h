@@ -28,8 +28,6 @@ public:
     uint32_t Error() const { return error_; }
 
 private:
-    void WriteBytes(const std::string& bytes);
-
     HANDLE handle_;
     bool console_ = false;
     bool ansi_;

@@ -8,6 +8,7 @@
 #include "base/strings.h"
 #include "base/unicode.h"
 #include "base/unique.h"
+#include "catalogue/known_folders.h"
 #include "console/json_line.h"
 #include "console/tarv_run.h"
 #include "console/texts.h"
@@ -47,13 +48,8 @@ std::wstring Unquoted(std::wstring_view text) {
     return result;
 }
 
-// The same folder however it is written: full, without a trailing backslash, in upper case.
-std::wstring CanonicalKey(const std::wstring& path) {
-    std::wstring full = GetFullPathForm(path);
-    if (full.empty()) full = path;
-    while (full.size() > 3 && full.back() == L'\\') full.pop_back();
-    return UpperCaseKey(full);
-}
+// The same folder however it is written: compared as the folder searches compare, in upper case.
+std::wstring CanonicalKey(const std::wstring& path) { return UpperCaseKey(ComparablePath(path)); }
 
 class EntryChecker {
 public:

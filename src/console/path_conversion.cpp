@@ -59,12 +59,9 @@ PathConverter::EntryForms PathConverter::ConvertPath(const std::wstring& path) {
             break;
         }
     }
-    const auto styled = [this](std::wstring& text) {
-        text = StyledPath(std::move(text), options_.mixed, options_.unixStyle);
-    };
-    styled(forms.answer);
-    styled(forms.longPath);
-    styled(forms.shortPath);
+    for (std::wstring* text : {&forms.answer, &forms.longPath, &forms.shortPath}) {
+        *text = StyledPath(std::move(*text), options_);
+    }
     return forms;
 }
 

@@ -3,11 +3,16 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 #include "console/options.h"
 
 namespace zem {
 
 std::wstring StyledPath(std::wstring path, bool mixed, UnixStyle style);
+// In the style the command line asks for.
+inline std::wstring StyledPath(std::wstring path, const TarvOptions& options) {
+    return StyledPath(std::move(path), options.mixed, options.unixStyle);
+}
 
 }  // namespace zem

@@ -91,30 +91,37 @@ bool ConvertWhole(const Text& path, Text& result, DWORD size, Convert convert) {
 
 enum class Form { Short, Long, Full };
 
-bool SystemForm(Form form, const std::wstring& path, std::wstring& result) {
+// The system call of each form, in both widths.
+DWORD FormCall(Form form, const wchar_t* path, wchar_t* buffer, DWORD size) {
     switch (form) {
-        case Form::Short: return ConvertWhole(path, result, MAX_PATH, ::GetShortPathNameW);
-        case Form::Long: return ConvertWhole(path, result, MAX_PATH, ::GetLongPathNameW);
+        case Form::Short: return ::GetShortPathNameW(path, buffer, size);
+        case Form::Long: return ::GetLongPathNameW(path, buffer, size);
         case Form::Full: break;
     }
-    return ConvertWhole(path, result, MAX_PATH, [](const wchar_t* source, wchar_t* buffer, DWORD size) {
-        return ::GetFullPathNameW(source, size, buffer, nullptr);
-    });
+    return ::GetFullPathNameW(path, size, buffer, nullptr);
 }
+
+DWORD FormCall(Form form, const char* path, char* buffer, DWORD size) {
+    switch (form) {
+        case Form::Short: return ::GetShortPathNameA(path, buffer, size);
+        case Form::Long: return ::GetLongPathNameA(path, buffer, size);
+        case Form::Full: break;
+    }
+    return ::GetFullPathNameA(path, size, buffer, nullptr);
+}
+
+template <class Text>
+bool WholeForm(Form form, const Text& path, Text& result) {
+    using Char = typename Text::value_type;
+    return ConvertWhole(path, result, MAX_PATH,
+                        [form](const Char* source, Char* buffer, DWORD size) { return FormCall(form, source, buffer, size); });
+}
+
+bool SystemForm(Form form, const std::wstring& path, std::wstring& result) { return WholeForm(form, path, result); }
 
 // The ANSI conversions may refuse paths and results beyond MAX_PATH (206); the wide ones do not.
 bool SystemForm(Form form, const std::string& path, std::string& result) {
-    bool converted = false;
-    switch (form) {
-        case Form::Short: converted = ConvertWhole(path, result, MAX_PATH, ::GetShortPathNameA); break;
-        case Form::Long: converted = ConvertWhole(path, result, MAX_PATH, ::GetLongPathNameA); break;
-        case Form::Full:
-            converted = ConvertWhole(path, result, MAX_PATH, [](const char* source, char* buffer, DWORD size) {
-                return ::GetFullPathNameA(source, size, buffer, nullptr);
-            });
-            break;
-    }
-    if (converted) return true;
+    if (WholeForm(form, path, result)) return true;
     if (::GetLastError() != ERROR_FILENAME_EXCED_RANGE) return false;
     std::wstring wideResult;
     if (!SystemForm(form, MultiByteToWide(path), wideResult)) return false;

@@ -1,9 +1,11 @@
 #include "tarv_process.h"
 
+#include <set>
 #include <thread>
 
 #include "base/unicode.h"
 #include "base/unique.h"
+#include "catalogue/environment.h"
 
 namespace zem::test {
 
@@ -46,23 +48,19 @@ std::wstring QuotedArgument(const std::wstring& argument) {
     return quoted.append(backslashes * 2, L'\\') + L"\"";
 }
 
+std::wstring NameKey(const std::wstring& entry) { return UpperCaseKey(entry.substr(0, entry.find(L'=', 1))); }
+
+// This process's environment with the `added` entries in place of any of the same name.
 std::wstring EnvironmentBlock(const std::vector<std::wstring>& added) {
+    std::set<std::wstring> names;
     std::wstring block;
-    for (const std::wstring& entry : added) block.append(entry).push_back(L'\0');
-    const std::vector<std::wstring> names = [&added] {
-        std::vector<std::wstring> result;
-        for (const std::wstring& entry : added) result.push_back(UpperCaseKey(entry.substr(0, entry.find(L'=', 1))));
-        return result;
-    }();
-    wchar_t* own = ::GetEnvironmentStringsW();
-    for (const wchar_t* entry = own; *entry != 0; entry += wcslen(entry) + 1) {
-        const std::wstring text(entry);
-        const std::wstring name = UpperCaseKey(text.substr(0, text.find(L'=', 1)));
-        bool replaced = false;
-        for (const std::wstring& addedName : names) replaced = replaced || addedName == name;
-        if (!replaced) block.append(text).push_back(L'\0');
+    for (const std::wstring& entry : added) {
+        names.insert(NameKey(entry));
+        block.append(entry).push_back(L'\0');
     }
-    ::FreeEnvironmentStringsW(own);
+    for (const std::wstring& entry : WideEnvironmentEntries()) {
+        if (names.count(NameKey(entry)) == 0) block.append(entry).push_back(L'\0');
+    }
     return block + L'\0';
 }
 
